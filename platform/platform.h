@@ -15,3 +15,4 @@
 #endif
 
 #include "platform/module.h"
+#include "platform/classlib/classlib.h"
