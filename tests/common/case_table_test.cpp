@@ -1,0 +1,228 @@
+// The shared case table: its contents in code page 1250 with the Czech
+// collation, and the protocol by which processes share one filled copy.
+#include "common/case_table.h"
+
+#include "platform/platform.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <thread>
+
+namespace {
+
+const CTabVelkaMala& Table()
+{
+    return *GetCaseTable();
+}
+
+std::string UniqueName(const char* what)
+{
+    return std::string("VelorTest_") + what + "_" + std::to_string(GetCurrentProcessId()) + "_" +
+           ::testing::UnitTest::GetInstance()->current_test_info()->name();
+}
+
+} // namespace
+
+TEST(CaseTable, CaseMapsFollowCodePage1250)
+{
+    const CTabVelkaMala& t = Table();
+    EXPECT_EQ(t.upperA[0], 0);
+    EXPECT_EQ(t.upperA[256], 0);
+    EXPECT_EQ(t.upperA['a'], 'A');
+    EXPECT_EQ(t.upperA['Z'], 'Z');
+    EXPECT_EQ(t.upperA[0xB9], 0xA5); // a with ogonek
+    EXPECT_EQ(t.upperA[0x9A], 0x8A); // s with caron
+    EXPECT_EQ(t.upperA[0xE8], 0xC8); // c with caron
+    EXPECT_EQ(t.lowerA[0xC8], 0xE8);
+    EXPECT_EQ(t.lowerA['Q'], 'q');
+    EXPECT_EQ(int(t.upperW[0x0161]), 0x0160);
+    EXPECT_EQ(int(t.lowerW[0x010C]), 0x010D);
+    EXPECT_EQ(int(t.upperW[0]), 0);
+    EXPECT_EQ(int(t.upperW[65536]), 0);
+}
+
+TEST(CaseTable, ClassesSeparateLettersDigitsAndOthers)
+{
+    const CTabVelkaMala& t = Table();
+    EXPECT_EQ(t.classA['a'], 0);
+    EXPECT_EQ(t.classA[0xE8], 0);
+    EXPECT_EQ(t.classA['7'], 1);
+    EXPECT_EQ(t.classA['_'], 0xFF);
+    EXPECT_EQ(t.classA[' '], 0xFF);
+    EXPECT_EQ(t.classA[0], 0xFF);
+    EXPECT_EQ(int(t.classW[0x010D]), 0);
+    EXPECT_EQ(int(t.classW['3']), 1);
+    EXPECT_EQ(int(t.classW['+']), 0xFFFF);
+    EXPECT_EQ(int(t.classW[0]), 0xFFFF);
+}
+
+TEST(CaseTable, CollationRanksArePermutationsInLocaleOrder)
+{
+    const CTabVelkaMala& t = Table();
+    bool seenA[256] = {};
+    for (int c = 0; c < 256; ++c) {
+        ASSERT_FALSE(seenA[t.sortA[c]]) << "rank " << int(t.sortA[c]) << " given twice";
+        seenA[t.sortA[c]] = true;
+    }
+    std::vector<bool> seenW(65536);
+    for (int w = 0; w < 65536; ++w) {
+        ASSERT_FALSE(seenW[int(t.sortW[w])]) << "rank " << int(t.sortW[w]) << " given twice";
+        seenW[int(t.sortW[w])] = true;
+    }
+    // Locale order, not code order: c-caron between c and d; digits before letters.
+    EXPECT_LT(t.sortA['c'], t.sortA[0xE8]);
+    EXPECT_LT(t.sortA[0xE8], t.sortA['d']);
+    EXPECT_LT(t.sortA['9'], t.sortA['a']);
+    EXPECT_LT(t.sortA[0], t.sortA[' ']);
+    EXPECT_LT(int(t.sortW[u'c']), int(t.sortW[0x010D]));
+    EXPECT_LT(int(t.sortW[0x010D]), int(t.sortW[u'd']));
+    for (int c = 0; c < 256; ++c)
+        EXPECT_EQ(t.sortNoCaseA[c], t.sortA[t.upperA[c]]) << c;
+    for (int w = 0; w < 65536; w += 97)
+        EXPECT_EQ(int(t.sortNoCaseW[w]), int(t.sortW[t.upperW[w]])) << w;
+}
+
+TEST(CaseTable, AccentedLettersBelongToTheirBaseLetter)
+{
+    const CTabVelkaMala& t = Table();
+    EXPECT_EQ(t.baseLetterA[0xE8], 'c'); // c-caron, lower case
+    EXPECT_EQ(t.baseLetterA[0xC8], 'C'); // C-caron, upper case
+    EXPECT_EQ(t.baseLetterA[0xE1], 'a'); // a-acute
+    EXPECT_EQ(t.baseLetterA['q'], 'q');
+    EXPECT_EQ(t.letterGroupA[0xE8], t.letterGroupA['c']);
+    EXPECT_EQ(t.letterGroupA[0xE1], t.letterGroupA['a']);
+    EXPECT_NE(t.letterGroupA['c'], t.letterGroupA['d']);
+    EXPECT_EQ(t.baseLetterA['!'], '!'); // sorts before 'a': its own base
+}
+
+TEST(CaseTable, CodePageMapsRoundTrip)
+{
+    const CTabVelkaMala& t = Table();
+    EXPECT_EQ(int(t.ansiToWide[0]), 0);
+    EXPECT_EQ(int(t.ansiToWide['A']), 'A');
+    EXPECT_EQ(int(t.ansiToWide[0xB9]), 0x0105);
+    EXPECT_EQ(int(t.ansiToWide[0x80]), 0x20AC); // euro sign
+    EXPECT_EQ(t.wideToAnsi[0x0105], 0xB9);
+    EXPECT_EQ(t.wideToAnsi[0x20AC], 0x80);
+    EXPECT_EQ(t.wideToAnsi[0], 0);
+    for (int c = 1; c < 256; ++c) {
+        if (c == 0x81 || c == 0x83 || c == 0x88 || c == 0x90 || c == 0x98)
+            continue; // not defined in code page 1250
+        EXPECT_EQ(t.wideToAnsi[int(t.ansiToWide[c])], c) << c;
+    }
+}
+
+TEST(CaseTable, SecondOpenerUsesTheCreatorsTableAndFillsNothing)
+{
+    const std::string table = UniqueName("table");
+    const std::string ready = UniqueName("ready");
+    CaseTableMapping first(table.c_str(), ready.c_str(), 2000);
+    ASSERT_TRUE(first.IsShared());
+    EXPECT_TRUE(first.CreatedHere());
+    // A mark the filling would overwrite: an opener that fills again loses it.
+    HANDLE raw = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(CTabVelkaMala),
+                                    table.c_str());
+    ASSERT_NE(raw, nullptr);
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ALREADY_EXISTS));
+    auto* view = static_cast<CTabVelkaMala*>(MapViewOfFile(raw, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    ASSERT_NE(view, nullptr);
+    view->upperA['q'] = '#';
+
+    CaseTableMapping second(table.c_str(), ready.c_str(), 2000);
+    EXPECT_TRUE(second.IsShared());
+    EXPECT_FALSE(second.CreatedHere());
+    EXPECT_EQ(second.Table()->upperA['q'], '#');
+    EXPECT_EQ(second.Table()->upperA[0xB9], 0xA5);
+
+    UnmapViewOfFile(view);
+    CloseHandle(raw);
+}
+
+TEST(CaseTable, OpenerWaitsUntilTheCreatorHasFilled)
+{
+    const std::string table = UniqueName("table");
+    const std::string ready = UniqueName("ready");
+    // Play the creator by hand: the mark says "filling" and the table is empty.
+    HANDLE markMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, ready.c_str());
+    HANDLE tableMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(CTabVelkaMala),
+                                         table.c_str());
+    ASSERT_TRUE(markMap && tableMap);
+    auto* mark = static_cast<LONG volatile*>(MapViewOfFile(markMap, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    auto* view = static_cast<CTabVelkaMala*>(MapViewOfFile(tableMap, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    ASSERT_TRUE(mark && view);
+    InterlockedExchange(mark, 0x4C4C4946); // filling
+
+    std::thread creator([&] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        FillCaseTable(*view);
+        InterlockedExchange(mark, 0x59444552); // ready
+    });
+    CaseTableMapping opener(table.c_str(), ready.c_str(), 10000);
+    creator.join();
+    EXPECT_TRUE(opener.IsShared());
+    EXPECT_EQ(opener.Table()->upperA[0xB9], 0xA5);
+
+    UnmapViewOfFile(const_cast<LONG*>(mark));
+    UnmapViewOfFile(view);
+    CloseHandle(markMap);
+    CloseHandle(tableMap);
+}
+
+TEST(CaseTable, OpenerMakesAPrivateCopyWhenTheCreatorNeverFinishes)
+{
+    const std::string table = UniqueName("table");
+    const std::string ready = UniqueName("ready");
+    HANDLE markMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, ready.c_str());
+    HANDLE tableMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(CTabVelkaMala),
+                                         table.c_str());
+    ASSERT_TRUE(markMap && tableMap);
+    auto* mark = static_cast<LONG volatile*>(MapViewOfFile(markMap, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    ASSERT_NE(mark, nullptr);
+    InterlockedExchange(mark, 0x4C4C4946); // filling, and the creator is gone
+
+    CaseTableMapping opener(table.c_str(), ready.c_str(), 300);
+    EXPECT_FALSE(opener.IsShared());
+    EXPECT_EQ(opener.Table()->upperA[0xB9], 0xA5);
+
+    UnmapViewOfFile(const_cast<LONG*>(mark));
+    CloseHandle(markMap);
+    CloseHandle(tableMap);
+}
+
+TEST(CaseTable, TableWithoutReadyMarkIsTakenAsItStands)
+{
+    // A table made by a module that does not mark it: after the grace time it
+    // is used as it is.
+    const std::string table = UniqueName("table");
+    const std::string ready = UniqueName("ready");
+    HANDLE tableMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(CTabVelkaMala),
+                                         table.c_str());
+    ASSERT_NE(tableMap, nullptr);
+    auto* view = static_cast<CTabVelkaMala*>(MapViewOfFile(tableMap, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+    ASSERT_NE(view, nullptr);
+    FillCaseTable(*view);
+    view->upperA['q'] = '#';
+
+    CaseTableMapping opener(table.c_str(), ready.c_str(), 5000);
+    EXPECT_TRUE(opener.IsShared());
+    EXPECT_EQ(opener.Table()->upperA['q'], '#');
+
+    UnmapViewOfFile(view);
+    CloseHandle(tableMap);
+}
+
+TEST(CaseTable, FillTime)
+{
+    static CTabVelkaMala scratch;
+    const auto start = std::chrono::steady_clock::now();
+    FillCaseTable(scratch);
+    const auto ms =
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+    std::printf("case table filled in %lld ms\n", static_cast<long long>(ms));
+    RecordProperty("fill_ms", static_cast<int>(ms));
+    EXPECT_EQ(scratch.upperA[0xB9], 0xA5);
+    EXPECT_LT(ms, 20000);
+}
