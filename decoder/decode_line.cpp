@@ -1,0 +1,182 @@
+// DecodeLine: one line matched against the command table and split into
+// typed values.
+#include "decoder/CDecodeTxLine.h"
+
+#include "common/text_compare.h"
+
+DecodeCommand* CDecodeTxLine::ChooseCommand(const char** position, uint32_t* commandId)
+{
+    if (commands.empty()) {
+        uint32_t status = 0;
+        AppendCommand("", 0, 0, &status);
+    }
+    for (size_t i = 0; i < commands.size(); ++i) {
+        DecodeCommand& command = commands[i];
+        if (!command.hasPrefix) {
+            *commandId = command.id;
+            defaultIndex_ = static_cast<long>(i);
+            defaultCommand = &command;
+            continue;
+        }
+        const char* after = nullptr;
+        if (StartsWithNoCase(*position, command.prefix, &after)) {
+            *commandId = command.id;
+            *position = after;
+            return &command;
+        }
+    }
+    return defaultCommand;
+}
+
+DecodeCommand* CDecodeTxLine::ParamsCommand(DecodeCommand* command)
+{
+    if (command->paramsOf == command->id)
+        return command;
+    for (DecodeCommand& other : commands) {
+        if (other.id == command->paramsOf)
+            return &other;
+    }
+    return defaultCommand ? defaultCommand : command;
+}
+
+void CDecodeTxLine::BuildPositional(DecodeCommand& command)
+{
+    if (command.positionalReady)
+        return;
+    command.positional.clear();
+    for (DecodeParam& param : command.params) {
+        if (!param.keywordOnly)
+            command.positional.push_back(&param);
+    }
+    command.positionalReady = true;
+}
+
+void CDecodeTxLine::BeginPointLine()
+{
+    vdFlag = nlFlag = ppFlag = false;
+    ttText.Empty();
+    etText.Empty();
+    ppCount = stCount = ttCount = etCount = rCount = 0;
+}
+
+// Step by step through the values of the line, from *position. Returns the
+// error code (0 when the line ended, or a comment word ended it).
+uint32_t CDecodeTxLine::DecodeValues(DecodeCommand& command, const char** position, uint32_t* positional)
+{
+    LineScan scan;
+    scan.comments = &comments_;
+    if (command.isPointLine) {
+        if (!fieldSeparator.IsEmpty()) {
+            scan.separator = fieldSeparator;
+            scan.separatorLength = static_cast<size_t>(fieldSeparator.GetLength());
+            scan.separatorChar = fieldSeparator[0];
+        }
+        if (decimalComma)
+            scan.decimal = ',';
+    }
+    const char* p = *position;
+    size_t cursor = 0;
+    while (*p) {
+        p = SkipBlanks(p, scan.separatorChar);
+        if (comments_.At(p))
+            break;
+        const DecodeParam* chosen = nullptr;
+        if (static_cast<unsigned char>(*p) >= keywordThreshold) {
+            for (const DecodeParam& param : command.params) {
+                const char* after = nullptr;
+                if (!param.keyword.IsEmpty() && StartsWithNoCase(p, param.keyword, &after)) {
+                    chosen = &param;
+                    p = after;
+                    cursor = command.positional.size();
+                    break;
+                }
+            }
+        }
+        bool isPositional = false;
+        if (!chosen && cursor < command.positional.size()) {
+            chosen = command.positional[cursor++];
+            isPositional = true;
+        }
+        if (chosen) {
+            const ValueRead r = ReadValue(p, chosen->type, chosen->target, scan, chosen->integerWidth);
+            if (r.error) {
+                *position = r.end;
+                return r.error;
+            }
+            p = r.end;
+            if (chosen->counter)
+                ++*chosen->counter;
+            if (isPositional)
+                ++*positional;
+        } else {
+            p = TokenEnd(p, scan, nullptr);
+        }
+        if (scan.separator) {
+            if (SeparatorAt(p, scan))
+                p += scan.separatorLength;
+            else if (!*p || comments_.At(p))
+                break;
+            else {
+                *position = p;
+                return 9;
+            }
+        } else {
+            p = SkipBlanks(p, 0);
+        }
+    }
+    *position = p;
+    return 0;
+}
+
+uint32_t CDecodeTxLine::DecodeLine(char* line, uint32_t* commandId, uint32_t* positionalCount, char** stopAt,
+                                   uint32_t* error)
+{
+    uint32_t id = 0, positional = 0, code = 0;
+    const char* p = line ? line : "";
+    const char* const start = p;
+    if (commandId)
+        *commandId = 0;
+    if (positionalCount)
+        *positionalCount = 0;
+    if (stopAt)
+        *stopAt = line;
+    if (error)
+        *error = 0;
+
+    p = SkipBlanks(p, 0);
+    if (*p && !comments_.At(p)) {
+        DecodeCommand* chosen = ChooseCommand(&p, &id);
+        if (chosen) {
+            const char* behindPrefix = p;
+            DecodeCommand& command = *ParamsCommand(chosen);
+            p = SkipBlanks(p, 0);
+            for (DecodeParam& param : command.params) {
+                if (param.counter)
+                    *param.counter = 0;
+            }
+            BuildPositional(command);
+            if (command.isPointLine) {
+                BeginPointLine();
+                // With a field separator every field counts, leading blanks and
+                // empty fields included: go back to the first character of the
+                // data (the line's first character for a command without prefix).
+                if (!fieldSeparator.IsEmpty())
+                    p = chosen->hasPrefix ? behindPrefix : start;
+            }
+            code = DecodeValues(command, &p, &positional);
+            if (code == 0 && command.isPointLine) {
+                code = FinishPointLine(command.pointRecord ? *command.pointRecord : record);
+            }
+        }
+    }
+
+    if (commandId)
+        *commandId = id;
+    if (positionalCount)
+        *positionalCount = positional;
+    if (stopAt)
+        *stopAt = line ? line + (p - start) : nullptr;
+    if (error)
+        *error = code;
+    return code ? 1 : 0;
+}

@@ -1,0 +1,155 @@
+// Reading numbers: the decimal text is collected (digits, scale) and turned
+// into the correctly rounded double by std::from_chars, which depends on no
+// locale and does not allocate.
+#include "decoder/number_reader.h"
+
+#include "common/case_table.h"
+#include "decoder/line_scan.h"
+
+#include <charconv>
+#include <cstring>
+
+namespace {
+
+// More significant digits than a double can ever need to round correctly;
+// further digits only decide a tie, which one non-zero sticky digit keeps.
+const int kMaxDigits = 768;
+const long kExponentLimit = 1000000;
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The significant digits of the integer and fraction parts, without leading
+// zeros, with the power of ten that scales them.
+struct Digits {
+    char text[kMaxDigits + 2];
+    int count = 0;
+    long scale = 0;
+    bool sticky = false;
+
+    void Add(char d, bool fraction)
+    {
+        if (count == 0 && d == '0') {
+            if (fraction)
+                --scale;
+            return;
+        }
+        if (count < kMaxDigits) {
+            text[count++] = d;
+            if (fraction)
+                --scale;
+            return;
+        }
+        if (!fraction)
+            ++scale; // a dropped integer digit still counts as a power of ten
+        if (d != '0')
+            sticky = true;
+    }
+};
+
+double Compose(Digits& digits, long exponent, bool* overflow)
+{
+    *overflow = false;
+    if (digits.count == 0)
+        return 0.0;
+    int n = digits.count;
+    long scale = digits.scale + exponent;
+    if (digits.sticky) {
+        digits.text[n++] = '1';
+        --scale;
+    }
+    // Magnitude of the value: 10^(n - 1 + scale) <= value < 10^(n + scale).
+    if (n - 1 + scale >= 308) {
+        *overflow = true;
+        return 0.0;
+    }
+    if (n + scale < -400)
+        return 0.0;
+    char buffer[kMaxDigits + 24];
+    std::memcpy(buffer, digits.text, static_cast<size_t>(n));
+    char* end = buffer + n;
+    *end++ = 'e';
+    const std::to_chars_result written = std::to_chars(end, buffer + sizeof buffer, scale);
+    double value = 0.0;
+    const std::from_chars_result read = std::from_chars(buffer, written.ptr, value);
+    if (read.ec == std::errc::result_out_of_range)
+        return 0.0; // below the smallest double: the scale is negative here
+    if (value >= 1e308) {
+        *overflow = true;
+        return 0.0;
+    }
+    return value;
+}
+
+} // namespace
+
+NumberRead ReadNumber(const char* p, char decimal, char separatorChar)
+{
+    NumberRead result{p, false, 0.0};
+    const char* q = SkipBlanks(p, separatorChar);
+    bool negative = false;
+    if (*q == '-' || *q == '+') {
+        negative = *q == '-';
+        q = SkipBlanks(q + 1, separatorChar);
+    }
+    if (!IsDigit(*q))
+        return result;
+
+    Digits digits;
+    while (IsDigit(*q))
+        digits.Add(*q++, false);
+    if (*q == decimal) {
+        ++q;
+        while (IsDigit(*q))
+            digits.Add(*q++, true);
+    }
+    long exponent = 0;
+    if (GetCaseTable()->upperA[static_cast<unsigned char>(*q)] == 'E') {
+        ++q;
+        bool negativeExponent = false;
+        if (*q == '-' || *q == '+')
+            negativeExponent = *q++ == '-';
+        while (IsDigit(*q)) {
+            if (exponent < kExponentLimit)
+                exponent = exponent * 10 + (*q - '0');
+            ++q;
+        }
+        if (negativeExponent)
+            exponent = -exponent;
+    }
+
+    bool overflow = false;
+    const double value = Compose(digits, exponent, &overflow);
+    if (overflow)
+        return result;
+    result.end = q;
+    result.ok = true;
+    result.value = negative ? -value : value;
+    return result;
+}
+
+IntegerRead ReadInteger(const char* p, char separatorChar)
+{
+    IntegerRead result{p, false, false, 0};
+    const char* q = SkipBlanks(p, separatorChar);
+    bool negative = false;
+    if (*q == '-' || *q == '+')
+        negative = *q++ == '-';
+    if (!IsDigit(*q))
+        return result;
+    const int64_t limit = negative ? 2147483648LL : 2147483647LL;
+    int64_t magnitude = 0;
+    while (IsDigit(*q)) {
+        magnitude = magnitude * 10 + (*q++ - '0');
+        if (magnitude > limit) {
+            result.overflow = true;
+            magnitude = limit;
+        }
+    }
+    result.end = q;
+    result.ok = true;
+    result.value = static_cast<int32_t>(negative ? -magnitude : magnitude);
+    return result;
+}

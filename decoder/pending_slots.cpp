@@ -1,0 +1,50 @@
+// Operations of the decoder whose point-file and format services are not
+// part of this module yet: each reports that it was not carried out.
+#include "decoder/CDecodeTxLine.h"
+
+uint32_t CDecodeTxLine::ReadPointFile(const char*, const char*, PolygonItemList*, int32_t, uint32_t, uint8_t,
+                                      int32_t, uint32_t* linesRead, uint32_t* result)
+{
+    if (linesRead)
+        *linesRead = 0;
+    if (result)
+        *result = 1;
+    return 1;
+}
+
+uint32_t CDecodeTxLine::EditFormatDialog(const char*, const char*, const char*, const char*, const char*, uint8_t,
+                                         uint8_t, char*, char*)
+{
+    return 1;
+}
+
+uint32_t CDecodeTxLine::DetectFileFormat(const char*, char*, uint32_t* found, uint8_t)
+{
+    if (found)
+        *found = 0;
+    return 1;
+}
+
+uint32_t CDecodeTxLine::GetFormatForSuffix(const char*, const char*, char out[256])
+{
+    if (out)
+        out[0] = 0;
+    return 1;
+}
+
+uint32_t CDecodeTxLine::GetFormatEntry(const char*, const char*, char*, char*, char*)
+{
+    return 1;
+}
+
+uint32_t CDecodeTxLine::FreeItemList(PolygonItemList*)
+{
+    return 1;
+}
+
+uint32_t CDecodeTxLine::GetEmptyItemList(PolygonItemList** out)
+{
+    if (out)
+        *out = nullptr;
+    return 1;
+}

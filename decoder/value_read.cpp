@@ -1,0 +1,197 @@
+// The typed values of a decoded line.
+#include "decoder/line_scan.h"
+
+#include "VelorTrDcdPoint.h"
+#include "common/text_compare.h"
+#include "decoder/number_reader.h"
+
+#include <cstring>
+
+namespace {
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// Yes when one of "yes", "ja", "ano", "oui" begins with the word, no when
+// "non" or "nein" does, tried in that order; an empty word is yes.
+enum class YesNo { Yes, No, Neither };
+
+YesNo ReadYesNo(const char* begin, const char* end)
+{
+    static const char* const words[] = {"yes", "ja", "ano", "oui", "non", "nein"};
+    for (int i = 0; i < 6; ++i) {
+        if (StartsWithNoCase(words[i], begin, end))
+            return i < 4 ? YesNo::Yes : YesNo::No;
+    }
+    return YesNo::Neither;
+}
+
+// Copies [begin, end) into the string, with each backslash that stands
+// before a double quote removed; collect appends behind 0x01 to a non-empty
+// string.
+void StoreText(CString* target, const char* begin, const char* end, bool collect)
+{
+    if (!target)
+        return;
+    const int old = collect && !target->IsEmpty() ? target->GetLength() + 1 : 0;
+    char* out = target->GetBuffer(old + static_cast<int>(end - begin));
+    char* w = out + old;
+    if (old)
+        w[-1] = '\x01';
+    for (const char* r = begin; r < end; ++r) {
+        if (*r == '\\' && r + 1 < end && r[1] == '"')
+            continue;
+        *w++ = *r;
+    }
+    target->ReleaseBuffer(static_cast<int>(w - out));
+}
+
+ValueRead ReadText(const char* p, CString* target, bool collect, const LineScan& scan)
+{
+    bool unterminated = false;
+    const char* end = TokenEnd(p, scan, &unterminated);
+    if (unterminated)
+        return {p, 7};
+    if (*p != '"') {
+        StoreText(target, p, end, collect);
+        return {end, 0};
+    }
+    StoreText(target, p + 1, end - 1 > p ? end - 1 : end, collect);
+    return {SkipBlanks(end, scan.separatorChar), 0};
+}
+
+// The rest of the line, up to a comment word, without trailing blanks; a
+// leading quote needs its closing quote at the end.
+ValueRead ReadRest(const char* p, CString* target, const LineScan& scan)
+{
+    const char* end = p;
+    while (*end && !(scan.comments && scan.comments->At(end)))
+        ++end;
+    const char* last = end;
+    while (last > p && IsBlank(last[-1]))
+        --last;
+    if (*p != '"') {
+        StoreText(target, p, last, false);
+        return {end, 0};
+    }
+    const bool closed = last - p >= 2 && last[-1] == '"' && last[-2] != '\\';
+    if (!closed)
+        return {p, 7};
+    StoreText(target, p + 1, last - 1, false);
+    return {end, 0};
+}
+
+ValueRead ReadFixed(const char* p, int32_t size, char* target, const LineScan& scan)
+{
+    bool unterminated = false;
+    const char* end = TokenEnd(p, scan, &unterminated);
+    if (unterminated)
+        return {p, 7};
+    if (target) {
+        const size_t n = static_cast<size_t>(end - p) < static_cast<size_t>(size) ? static_cast<size_t>(end - p)
+                                                                                  : static_cast<size_t>(size);
+        std::memcpy(target, p, n);
+        target[n] = 0;
+    }
+    return {*p == '"' ? SkipBlanks(end, scan.separatorChar) : end, 0};
+}
+
+ValueRead ReadDouble(const char* p, double* target, const LineScan& scan)
+{
+    const NumberRead n = ReadNumber(p, scan.decimal, scan.separatorChar);
+    if (!n.ok)
+        return {p, 4};
+    if (target)
+        *target = n.value;
+    return {SkipBlanks(n.end, scan.separatorChar), 0};
+}
+
+ValueRead ReadYesNoDouble(const char* p, double* target, const LineScan& scan)
+{
+    const char* q = SkipBlanks(p, scan.separatorChar);
+    if (IsDigit(*q) || *q == '+' || *q == '-')
+        return ReadDouble(p, target, scan);
+    const char* end = TokenEnd(q, scan, nullptr);
+    const YesNo word = ReadYesNo(q, end);
+    if (word == YesNo::Neither)
+        return {q, 3};
+    if (target)
+        *target = word == YesNo::Yes ? YES_VALUE : NO_VALUE;
+    return {SkipBlanks(end, scan.separatorChar), 0};
+}
+
+ValueRead ReadInt(const char* p, void* target, int width, const LineScan& scan)
+{
+    const IntegerRead n = ReadInteger(p, scan.separatorChar);
+    if (!n.ok || n.overflow)
+        return {p, 4};
+    if (width == 2 && (n.value < INT16_MIN || n.value > INT16_MAX))
+        return {p, 4};
+    if (width == 1 && (n.value < 0 || n.value > UINT8_MAX))
+        return {p, 4};
+    if (target) {
+        if (width == 2)
+            *static_cast<int16_t*>(target) = static_cast<int16_t>(n.value);
+        else if (width == 1)
+            *static_cast<uint8_t*>(target) = static_cast<uint8_t>(n.value);
+        else
+            *static_cast<int32_t*>(target) = n.value;
+    }
+    return {SkipBlanks(n.end, scan.separatorChar), 0};
+}
+
+// An integer or a yes/no word, stored as a flag of 1 or 0.
+ValueRead ReadFlag(const char* p, bool* flag, const LineScan& scan)
+{
+    const IntegerRead n = ReadInteger(p, scan.separatorChar);
+    if (n.ok) {
+        *flag = n.overflow || n.value != 0;
+        return {SkipBlanks(n.end, scan.separatorChar), 0};
+    }
+    const char* q = SkipBlanks(p, scan.separatorChar);
+    const char* end = TokenEnd(q, scan, nullptr);
+    const YesNo word = ReadYesNo(q, end);
+    if (word == YesNo::Neither)
+        return {q, 5};
+    *flag = word == YesNo::Yes;
+    return {SkipBlanks(end, scan.separatorChar), 0};
+}
+
+} // namespace
+
+ValueRead ReadValue(const char* p, int32_t type, void* target, const LineScan& scan, int integerWidth)
+{
+    if (type >= 1)
+        return ReadFixed(p, type, static_cast<char*>(target), scan);
+    switch (type) {
+    case -9:
+        return ReadRest(p, static_cast<CString*>(target), scan);
+    case -8:
+        return ReadYesNoDouble(p, static_cast<double*>(target), scan);
+    case -7:
+    case -6:
+    case -5: {
+        bool flag = false;
+        const ValueRead r = ReadFlag(p, &flag, scan);
+        if (r.error == 0 && target) {
+            if (type == -7)
+                *static_cast<int32_t*>(target) = flag ? 1 : 0;
+            else
+                *static_cast<uint8_t*>(target) = flag ? 1 : 0;
+        }
+        return r;
+    }
+    case -4:
+        return ReadText(p, static_cast<CString*>(target), true, scan);
+    case -3:
+        return ReadText(p, static_cast<CString*>(target), false, scan);
+    case -2:
+        return ReadDouble(p, static_cast<double*>(target), scan);
+    case -1:
+        return ReadInt(p, target, integerWidth, scan);
+    default:
+        return {p, 0}; // nothing is read
+    }
+}

@@ -1,0 +1,4 @@
+#include "server/component.h"
+
+volatile LONG objectCount = 0;
+volatile LONG lockCount = 0;

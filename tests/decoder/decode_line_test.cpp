@@ -1,0 +1,317 @@
+// DecodeLine: command choice, positional and keyword values, every value
+// type with its errors and stop positions.
+#include "decoder_fixture.h"
+
+#include <climits>
+#include <cstring>
+
+using CommandChoice = DecoderTest;
+using Values = DecoderTest;
+using Numbers = DecoderTest;
+using Texts = DecoderTest;
+using Flags = DecoderTest;
+
+TEST_F(CommandChoice, EmptyBlankAndCommentLinesAreNoCommand)
+{
+    d->AddCommentWord("rem");
+    d->AddCommand(nullptr, 1);
+    for (const char* text : {"", "   \t ", "  REM anything", "rem"}) {
+        const Decoded r = Decode(text);
+        EXPECT_EQ(r.result, 0u) << text;
+        EXPECT_EQ(r.id, 0u) << text;
+        EXPECT_EQ(r.error, 0u) << text;
+    }
+    uint32_t id = 9, count = 9, error = 9;
+    char* stop = reinterpret_cast<char*>(1);
+    EXPECT_EQ(d->DecodeLine(nullptr, &id, &count, &stop, &error), 0u);
+    EXPECT_EQ(id, 0u);
+    EXPECT_EQ(d->DecodeLine(&line[0], nullptr, nullptr, nullptr, nullptr), 0u);
+}
+
+TEST_F(CommandChoice, PrefixWithoutRegardToCaseFirstMatchWins)
+{
+    d->AddCommand(".np", 2);
+    d->AddCommand(".n", 3);
+    d->AddCommand(nullptr, 1);
+    EXPECT_EQ(Decode(".NP x").id, 2u);
+    EXPECT_EQ(Decode("  .nx").id, 3u);
+    EXPECT_EQ(Decode("1 2 3").id, 1u);
+}
+
+TEST_F(CommandChoice, WithoutDefaultCommandUnknownLinesAreNoCommand)
+{
+    d->AddCommand(".np", 2);
+    const Decoded r = Decode("data");
+    EXPECT_EQ(r.id, 0u);
+    EXPECT_EQ(r.result, 0u);
+}
+
+TEST_F(CommandChoice, EmptyTableGetsOneEmptyCommand)
+{
+    const Decoded r = Decode("anything at all");
+    EXPECT_EQ(r.id, 0u);
+    EXPECT_EQ(r.error, 0u);
+    ASSERT_EQ(d->commands.size(), 1u);
+    EXPECT_FALSE(d->commands[0].hasPrefix);
+}
+
+TEST_F(CommandChoice, SharedParametersDecodeTheRestOfTheLine)
+{
+    double x = 0, y = 0;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-2, 0, &x, nullptr, "x=");
+    d->AddParam(-2, 0, &y, nullptr, "y=");
+    d->AddCommandSharingParams(".pp", 5, 1);
+    const Decoded r = Decode(".pp 3 4");
+    EXPECT_EQ(r.id, 5u);
+    EXPECT_EQ(r.positional, 2u);
+    EXPECT_EQ(x, 3.0);
+    EXPECT_EQ(y, 4.0);
+}
+
+TEST_F(Values, KeywordValueEndsThePositionalOnes)
+{
+    double x = 0, y = 0, z = 0;
+    uint32_t zCount = 7;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-2, 0, &y, nullptr, "y=");
+    d->AddParam(-2, 0, &x, nullptr, "x=");
+    d->AddParam(-2, 0, &z, &zCount, "z=");
+    const Decoded r = Decode("z=5 1 2");
+    EXPECT_EQ(r.positional, 0u);
+    EXPECT_EQ(z, 5.0);
+    EXPECT_EQ(zCount, 1u);
+    EXPECT_EQ(x, 0.0);
+    EXPECT_EQ(y, 0.0);
+
+    const Decoded s = Decode("  1 2 3");
+    EXPECT_EQ(s.positional, 3u);
+    EXPECT_EQ(y, 1.0);
+    EXPECT_EQ(x, 2.0);
+    EXPECT_EQ(z, 3.0);
+    EXPECT_EQ(zCount, 1u); // reset at the start of the line, then counted once
+    EXPECT_EQ(s.stop, 7);
+}
+
+TEST_F(Values, KeywordOnlyTextOnACommandLine)
+{
+    CString name;
+    d->AddCommand(".np", 2);
+    d->AddParam(-3, 1, &name, nullptr, "SName=");
+    EXPECT_EQ(Decode(".np SName=abc").id, 2u);
+    EXPECT_STREQ(name, "abc");
+    Decode(".np sname=def");
+    EXPECT_STREQ(name, "def");
+    Decode(".np def"); // not positional: passed over
+    EXPECT_STREQ(name, "def");
+}
+
+TEST_F(Values, SurplusTokensArePassedOver)
+{
+    int32_t a = 0;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-1, 0, &a, nullptr, "");
+    const Decoded r = Decode("12 \"quoted text\" more");
+    EXPECT_EQ(r.error, 0u);
+    EXPECT_EQ(a, 12);
+    EXPECT_EQ(r.positional, 1u);
+    EXPECT_EQ(r.stop, static_cast<long>(line.size()));
+}
+
+TEST_F(Values, TypesOutsideTheRangeReadNothing)
+{
+    int32_t a = 0;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(0, 0, nullptr, nullptr, "");
+    d->AddParam(-10, 0, nullptr, nullptr, "");
+    d->AddParam(-1, 0, &a, nullptr, "");
+    const Decoded r = Decode("5");
+    EXPECT_EQ(r.error, 0u);
+    EXPECT_EQ(a, 5);
+    EXPECT_EQ(r.positional, 3u);
+}
+
+TEST_F(Numbers, DecimalTextGivesTheNearestDouble)
+{
+    double v = 0;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-2, 0, &v, nullptr, "");
+    const struct {
+        const char* text;
+        double value;
+    } cases[] = {{"1.5E2", 150.0}, {"2e-3", 0.002}, {"0.3", 0.3}, {"-12.25", -12.25}, {"+ 7", 7.0},
+                 {"123456789.987654321", 123456789.987654321}, {"5.", 5.0}, {"1e", 1.0},
+                 {"0.1e1", 1.0}, {"9007199254740993", 9007199254740993.0}, {"1e307", 1e307},
+                 {"000000000000000000000000000000001.5", 1.5}};
+    for (const auto& c : cases) {
+        const Decoded r = Decode(c.text);
+        EXPECT_EQ(r.error, 0u) << c.text;
+        EXPECT_EQ(v, c.value) << c.text;
+    }
+    std::string manyDigits = "0." + std::string(1000, '3');
+    Decode(manyDigits);
+    EXPECT_EQ(v, 1.0 / 3.0);
+}
+
+TEST_F(Numbers, WhatIsNotANumberIsError4AtTheValue)
+{
+    double v = 42;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-2, 0, &v, nullptr, "");
+    for (const char* text : {"x", "-", "+ x", ".5", "1e400", "1e308", "-2e308"}) {
+        const Decoded r = Decode(std::string("  ") + text);
+        EXPECT_EQ(r.result, 1u) << text;
+        EXPECT_EQ(r.error, 4u) << text;
+        EXPECT_EQ(r.stop, 2) << text;
+        EXPECT_EQ(v, 42.0) << text;
+    }
+    std::string huge(400, '9');
+    EXPECT_EQ(Decode(huge).error, 4u);
+    EXPECT_EQ(Decode("1e-400").error, 0u);
+    EXPECT_EQ(v, 0.0);
+}
+
+TEST_F(Numbers, StopsBehindTheNumberAndItsBlanks)
+{
+    double a = 0, b = 0;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-2, 0, &a, nullptr, "");
+    d->AddParam(-2, 0, &b, nullptr, "");
+    const Decoded r = Decode("1.5   2 ");
+    EXPECT_EQ(r.error, 0u);
+    EXPECT_EQ(a, 1.5);
+    EXPECT_EQ(b, 2.0);
+    EXPECT_EQ(r.stop, 8);
+    // ',' is no decimal separator outside a point line: the number ends there
+    // and the next value, ",5", is no number.
+    const Decoded comma = Decode("1,5 2");
+    EXPECT_EQ(a, 1.0);
+    EXPECT_EQ(comma.error, 4u);
+    EXPECT_EQ(comma.stop, 1);
+}
+
+TEST_F(Numbers, IntegersStayInTheir32Bits)
+{
+    int32_t v = 0;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-1, 0, &v, nullptr, "");
+    EXPECT_EQ(Decode("2147483647").error, 0u);
+    EXPECT_EQ(v, INT_MAX);
+    EXPECT_EQ(Decode("-2147483648").error, 0u);
+    EXPECT_EQ(v, INT_MIN);
+    EXPECT_EQ(Decode("2147483648").error, 4u);
+    EXPECT_EQ(Decode("-99999999999999999999").error, 4u);
+    EXPECT_EQ(v, INT_MIN);
+    EXPECT_EQ(Decode("-").error, 4u);
+    EXPECT_EQ(Decode("12.7").error, 0u); // the integer ends at the point
+    EXPECT_EQ(v, 12);
+}
+
+TEST_F(Flags, IntegersAndYesNoWordsBecomeOneOrZero)
+{
+    int32_t wide = 5;
+    uint8_t narrow = 5, alt = 5;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-7, 0, &wide, nullptr, "");
+    d->AddParam(-6, 0, &narrow, nullptr, "");
+    d->AddParam(-5, 0, &alt, nullptr, "");
+    EXPECT_EQ(Decode("3 0 -1").error, 0u);
+    EXPECT_EQ(wide, 1);
+    EXPECT_EQ(narrow, 0);
+    EXPECT_EQ(alt, 1);
+    EXPECT_EQ(Decode("ANO ne Y").error, 0u);
+    EXPECT_EQ(wide, 1);
+    EXPECT_EQ(narrow, 0);
+    EXPECT_EQ(alt, 1);
+    EXPECT_EQ(Decode("n oui nein").error, 0u);
+    EXPECT_EQ(wide, 0);
+    EXPECT_EQ(narrow, 1);
+    EXPECT_EQ(alt, 0);
+    EXPECT_EQ(Decode("99999999999 0 0").error, 0u);
+    EXPECT_EQ(wide, 1); // out of range is still not zero
+    const Decoded bad = Decode("1 maybe 0");
+    EXPECT_EQ(bad.error, 5u);
+    EXPECT_EQ(bad.stop, 2);
+}
+
+TEST_F(Flags, YesNoDoublesKeepTheirMarkers)
+{
+    double v = 0;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-8, 0, &v, nullptr, "");
+    Decode("yes");
+    EXPECT_EQ(v, YES_VALUE);
+    Decode("Nein");
+    EXPECT_EQ(v, NO_VALUE);
+    Decode("7.5");
+    EXPECT_EQ(v, 7.5);
+    const Decoded bad = Decode(" maybe");
+    EXPECT_EQ(bad.error, 3u);
+    EXPECT_EQ(bad.stop, 1);
+    EXPECT_EQ(Decode("-x").error, 4u);
+}
+
+TEST_F(Texts, QuotesAndEscapedQuotes)
+{
+    CString a, b;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-3, 0, &a, nullptr, "");
+    d->AddParam(-3, 0, &b, nullptr, "");
+    EXPECT_EQ(Decode("\"say \\\"hi\\\" now\" next").error, 0u);
+    EXPECT_STREQ(a, "say \"hi\" now");
+    EXPECT_STREQ(b, "next");
+    Decode("\"\" x\\y");
+    EXPECT_STREQ(a, "");
+    EXPECT_STREQ(b, "x\\y"); // a backslash before anything but a quote stays
+    const Decoded bad = Decode("ok \"never closed");
+    EXPECT_EQ(bad.error, 7u);
+    EXPECT_EQ(bad.stop, 3);
+}
+
+TEST_F(Texts, CollectedTextsAreJoinedBy0x01)
+{
+    CString codes;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-4, 0, &codes, nullptr, "tc=");
+    Decode("AB tc=CD tc=\"E F\"");
+    EXPECT_STREQ(codes, "AB\x01" "CD\x01" "E F");
+}
+
+TEST_F(Texts, RestOfTheLineUpToAComment)
+{
+    CString rest;
+    int32_t n = 0;
+    d->AddCommentWord("//");
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-1, 0, &n, nullptr, "");
+    d->AddParam(-9, 0, &rest, nullptr, "");
+    EXPECT_EQ(Decode("7 the rest  of it   // remark").error, 0u);
+    EXPECT_STREQ(rest, "the rest  of it");
+    Decode("8 \"quoted \\\"rest\\\"\"  ");
+    EXPECT_STREQ(rest, "quoted \"rest\"");
+    EXPECT_EQ(Decode("9 \"open").error, 7u);
+}
+
+TEST_F(Texts, FixedTextKeepsTheRawTokenCut)
+{
+    char buffer[5];
+    std::memset(buffer, 'x', sizeof buffer);
+    d->AddCommand(nullptr, 1);
+    d->AddParam(4, 0, buffer, nullptr, "");
+    Decode("abcdefgh");
+    EXPECT_STREQ(buffer, "abcd");
+    Decode("\"q\" z");
+    EXPECT_STREQ(buffer, "\"q\"");
+    EXPECT_EQ(Decode("\"abc").error, 7u);
+}
+
+TEST_F(Texts, CommentWordEndsATokenWithoutBlank)
+{
+    CString a;
+    d->AddCommentWord("#");
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-3, 0, &a, nullptr, "");
+    const Decoded r = Decode("name#comment");
+    EXPECT_STREQ(a, "name");
+    EXPECT_EQ(r.stop, 4);
+}
