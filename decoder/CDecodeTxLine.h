@@ -6,6 +6,7 @@
 #include "VelorTrDcd.h"
 #include "decoder/decode_types.h"
 #include "decoder/line_scan.h"
+#include "decoder/polygon_header.h"
 #include "server/component.h"
 
 #include <vector>
@@ -77,4 +78,8 @@ private:
     long defaultIndex_ = -1;
     // The comment words with the bytes that can begin one.
     CommentWords comments_;
+    // Where the ".np" and ".sp" lines of a point file put their values.
+    PolygonHeaderValues headerValues_;
+
+    friend class PolygonReader;
 };

@@ -2,16 +2,6 @@
 // part of this module yet: each reports that it was not carried out.
 #include "decoder/CDecodeTxLine.h"
 
-uint32_t CDecodeTxLine::ReadPointFile(const char*, const char*, PolygonItemList*, int32_t, uint32_t, uint8_t,
-                                      int32_t, uint32_t* linesRead, uint32_t* result)
-{
-    if (linesRead)
-        *linesRead = 0;
-    if (result)
-        *result = 1;
-    return 1;
-}
-
 uint32_t CDecodeTxLine::EditFormatDialog(const char*, const char*, const char*, const char*, const char*, uint8_t,
                                          uint8_t, char*, char*)
 {
@@ -34,17 +24,5 @@ uint32_t CDecodeTxLine::GetFormatForSuffix(const char*, const char*, char out[25
 
 uint32_t CDecodeTxLine::GetFormatEntry(const char*, const char*, char*, char*, char*)
 {
-    return 1;
-}
-
-uint32_t CDecodeTxLine::FreeItemList(PolygonItemList*)
-{
-    return 1;
-}
-
-uint32_t CDecodeTxLine::GetEmptyItemList(PolygonItemList** out)
-{
-    if (out)
-        *out = nullptr;
     return 1;
 }

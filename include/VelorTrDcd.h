@@ -7,11 +7,11 @@
 #pragma once
 
 #include "VelorTrDcdPoint.h"
+#include "VelorTrDcdPolygon.h"
 
 #include <vector>
 
 struct PointFormat;
-struct PolygonItem;
 
 typedef std::vector<PolygonItem> PolygonItemList;
 

@@ -1,0 +1,139 @@
+// The reader's buffer and the splitting of a file into lines.
+#include "common/text_file.h"
+
+#include <cstring>
+
+namespace {
+
+// Small enough buffers are raised to this: the encoding mark and one UTF-16
+// unit must fit.
+const UINT kMinimumBufferSize = 4;
+
+} // namespace
+
+TextLineSource::TextLineSource(UINT size, char* buffer) : buffer_(buffer), size_(size)
+{
+    if (size_ < kMinimumBufferSize) {
+        delete[] buffer_;
+        buffer_ = nullptr;
+        size_ = kMinimumBufferSize;
+    }
+    if (!buffer_)
+        buffer_ = new char[size_ + 1];
+    buffer_[0] = 0;
+}
+
+TextLineSource::~TextLineSource()
+{
+    delete[] buffer_;
+}
+
+void TextLineSource::Reset()
+{
+    pos_ = end_ = 0;
+    encoding_ = kTextSingleByte;
+}
+
+void TextLineSource::Start(ReadFunction read, void* context)
+{
+    Fill(read, context);
+    const EncodingMark mark =
+        DetectEncoding(reinterpret_cast<const unsigned char*>(buffer_ + pos_), end_ - pos_);
+    encoding_ = mark.encoding;
+    pos_ += mark.skip;
+}
+
+// Moves the unread bytes to the front and reads behind them; whether any new
+// byte came in.
+bool TextLineSource::Fill(ReadFunction read, void* context)
+{
+    const UINT kept = end_ - pos_;
+    if (kept && pos_)
+        std::memmove(buffer_, buffer_ + pos_, kept);
+    pos_ = 0;
+    end_ = kept;
+    if (end_ >= size_)
+        return false;
+    const UINT got = read(context, buffer_ + end_, size_ - end_);
+    end_ += got <= size_ - end_ ? got : 0;
+    buffer_[end_] = 0;
+    return got > 0;
+}
+
+BOOL TextLineSource::ReadLine(CString& line, ReadFunction read, void* context)
+{
+    line.SetString(nullptr, 0); // keeps the line's storage
+    if (encoding_ == kTextSingleByte) {
+        if (!ReadBytes(line, read, context))
+            return FALSE;
+        Utf8ToAnsi(line);
+        return TRUE;
+    }
+    if (!ReadUnits(read, context))
+        return FALSE;
+    WideToNarrow(line, CP_ACP);
+    return TRUE;
+}
+
+// One line of a single-byte file, appended to line as it stands.
+bool TextLineSource::ReadBytes(CString& line, ReadFunction read, void* context)
+{
+    bool any = false;
+    for (;;) {
+        if (pos_ == end_ && !Fill(read, context))
+            return any;
+        const char* const start = buffer_ + pos_;
+        const char* const stop = buffer_ + end_;
+        const char* p = start;
+        while (p < stop && *p != '\r' && *p != '\n')
+            ++p;
+        line.Append(start, static_cast<int>(p - start));
+        any = true;
+        if (p == stop) {
+            pos_ = end_;
+            continue;
+        }
+        pos_ = static_cast<UINT>(p - buffer_) + 1;
+        if (*p == '\r') {
+            if (pos_ == end_)
+                Fill(read, context);
+            if (pos_ < end_ && buffer_[pos_] == '\n')
+                ++pos_;
+        }
+        return true;
+    }
+}
+
+// One line of a UTF-16 file, in little-endian order, into wide_.
+bool TextLineSource::ReadUnits(ReadFunction read, void* context)
+{
+    const bool bigEndian = encoding_ == kTextUtf16Be;
+    auto unitAt = [&](UINT at) {
+        const unsigned char lo = static_cast<unsigned char>(buffer_[at + (bigEndian ? 1 : 0)]);
+        const unsigned char hi = static_cast<unsigned char>(buffer_[at + (bigEndian ? 0 : 1)]);
+        return static_cast<WCHAR>(hi << 8 | lo);
+    };
+    wide_.clear();
+    bool any = false;
+    for (;;) {
+        while (end_ - pos_ >= 2) {
+            const WCHAR unit = unitAt(pos_);
+            pos_ += 2;
+            if (unit == '\r') {
+                if (end_ - pos_ < 2)
+                    Fill(read, context);
+                if (end_ - pos_ >= 2 && unitAt(pos_) == '\n')
+                    pos_ += 2;
+                return true;
+            }
+            if (unit == '\n')
+                return true;
+            wide_.push_back(unit);
+            any = true;
+        }
+        if (!Fill(read, context)) {
+            pos_ = end_; // a lone byte at the end is no character
+            return any;
+        }
+    }
+}

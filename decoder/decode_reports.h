@@ -1,0 +1,37 @@
+// The decoder's reports of bad lines in a point file: the message box of a
+// line that ends the reading, and the question about an unknown command.
+#pragma once
+
+#include "platform/platform.h"
+
+#include <cstdint>
+
+class CDecodeTxLine;
+
+// Answers to the unknown-command question.
+enum UnknownCommandAnswer : uint16_t {
+    kAnswerCancelReading = 0, // stop reading the file
+    kAnswerSkipLine = 1,      // skip the line, ask again next time
+    kAnswerNoWarnings = 2,    // skip this and every later unknown command of the file
+};
+
+// Who answers the unknown-command question: it gets the composed message and
+// the parts it was made of, and returns 0, 1 or 2.
+typedef uint16_t (*UnknownCommandAnswerer)(void* context, const char* message, const char* fileName,
+                                           uint32_t lineNumber, const char* lineText);
+
+// Installs an answerer with its context; a null answerer brings back the
+// default, which answers 1.
+void SetUnknownCommandAnswerer(UnknownCommandAnswerer answerer, void* context);
+
+// The texts of the two reports.
+CString ComposeUnknownCommand(const char* fileName, uint32_t lineNumber, const char* lineText);
+CString ComposeInputError(const char* fileName, const char* message, uint32_t lineNumber, const char* lineText);
+
+// Asks the answerer about an unknown command; returns its answer (0, 1, 2).
+uint16_t ReportUnknownCommand(const char* fileName, uint32_t lineNumber, const char* lineText);
+
+// Closes the input file, shows the error in a message box when the
+// decoder's messages are on, and returns returnCode in any case.
+uint16_t ReportInputError(const CDecodeTxLine& decoder, CFile& inputFile, const char* fileName,
+                          uint16_t returnCode, const char* message, uint32_t lineNumber, const char* lineText);

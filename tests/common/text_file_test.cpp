@@ -1,0 +1,168 @@
+// The text file reader: encodings, line ends, lines longer than the buffer,
+// the conversion to the ANSI code page (1250 in the tests) and Open's report.
+#include "common/text_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+typedef std::vector<std::string> Lines;
+
+class TextFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+        std::random_device random;
+        folder_ = std::filesystem::temp_directory_path() /
+                  ("velor-textfile-" + std::string(test->name()) + "-" + std::to_string(random()));
+        std::filesystem::create_directories(folder_);
+    }
+    void TearDown() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    std::string Write(const std::string& bytes)
+    {
+        const std::string path = (folder_ / ("f" + std::to_string(++files_) + ".txt")).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+
+    // Every line of a file read with a buffer of the given size.
+    Lines ReadAll(const std::string& bytes, UINT bufferSize = kTextFileBufferSize)
+    {
+        CMVFile<CFile> file(bufferSize);
+        EXPECT_TRUE(file.Open(Write(bytes).c_str(), CFile::modeRead | CFile::shareDenyWrite, FALSE));
+        Lines lines;
+        CString line;
+        while (file.ReadLine(line))
+            lines.emplace_back(line.GetString(), static_cast<size_t>(line.GetLength()));
+        return lines;
+    }
+
+    std::filesystem::path folder_;
+    int files_ = 0;
+};
+
+// Text as UTF-16 bytes with a byte-order mark.
+std::string Utf16(const std::u16string& text, bool bigEndian)
+{
+    std::string bytes = bigEndian ? "\xFE\xFF" : "\xFF\xFE";
+    for (char16_t unit : text) {
+        const char hi = static_cast<char>(unit >> 8), lo = static_cast<char>(unit & 0xFF);
+        bytes += bigEndian ? hi : lo;
+        bytes += bigEndian ? lo : hi;
+    }
+    return bytes;
+}
+
+int Record(void* context, HWND, const char* text, const char*, UINT, DWORD)
+{
+    static_cast<std::vector<std::string>*>(context)->push_back(text ? text : "");
+    return IDOK;
+}
+
+} // namespace
+
+TEST_F(TextFileTest, EncodingMarksAreFoundAndSkipped)
+{
+    EXPECT_EQ(ReadAll(Utf16(u"A\r\nB", true)), (Lines{"A", "B"}));
+    EXPECT_EQ(ReadAll(Utf16(u"A\r\nB", false)), (Lines{"A", "B"}));
+    EXPECT_EQ(ReadAll("\xEF\xBB\xBFX 1\r\n"), (Lines{"X 1"}));
+    // Letters outside ASCII arrive in the ANSI code page.
+    EXPECT_EQ(ReadAll(Utf16(u"\u010D\u0159 \u017E\n", true)), (Lines{"\xE8\xF8 \x9E"}));
+    EXPECT_EQ(ReadAll(Utf16(u"\u010D\u0159 \u017E\n", false)), (Lines{"\xE8\xF8 \x9E"}));
+    // Bytes that only look like a mark in the middle of the file are text.
+    EXPECT_EQ(ReadAll("a\n\xFF\xFE"), (Lines{"a", "\xFF\xFE"}));
+    EXPECT_EQ(ReadAll(""), Lines{});
+    EXPECT_EQ(ReadAll(Utf16(u"", false)), Lines{});
+}
+
+TEST_F(TextFileTest, SingleByteLinesConvertOnlyWhenStrictUtf8)
+{
+    // UTF-8 without a mark, line by line; the ANSI line stays as it is.
+    EXPECT_EQ(ReadAll("\xC4\x8D\xC5\x99\n\xE8\xF8\nplain\n"), (Lines{"\xE8\xF8", "\xE8\xF8", "plain"}));
+    // Overlong forms, surrogates, cut sequences and values above U+10FFFF
+    // are not UTF-8: returned unchanged.
+    for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "x\xC4", "\xF4\x90\x80\x80", "\xE0\x80\x80"})
+        EXPECT_EQ(ReadAll(bad), (Lines{bad})) << bad;
+    EXPECT_FALSE(IsStrictUtf8(reinterpret_cast<const unsigned char*>("\xF8\x88\x80\x80\x80"), 5));
+    EXPECT_TRUE(IsStrictUtf8(reinterpret_cast<const unsigned char*>("\xF0\x9F\x98\x80"), 4));
+}
+
+TEST_F(TextFileTest, ThreeLineEnds)
+{
+    EXPECT_EQ(ReadAll("a\rb\nc\r\nd"), (Lines{"a", "b", "c", "d"}));
+    EXPECT_EQ(ReadAll("a\n\rb"), (Lines{"a", "", "b"}));
+    EXPECT_EQ(ReadAll("a\r\n"), (Lines{"a"}));
+    EXPECT_EQ(ReadAll("a\r\n\r\n"), (Lines{"a", ""}));
+    EXPECT_EQ(ReadAll("\n"), (Lines{""}));
+    EXPECT_EQ(ReadAll("\r\r"), (Lines{"", ""}));
+    EXPECT_EQ(ReadAll(Utf16(u"a\n\rb\r\nc\r", false)), (Lines{"a", "", "b", "c"}));
+    EXPECT_EQ(ReadAll(Utf16(u"a\rb", true)), (Lines{"a", "b"}));
+}
+
+TEST_F(TextFileTest, LinesAreWholeWhateverTheBufferSize)
+{
+    const std::string longLine(300, 'L');
+    const std::string text = "ab\r\n" + longLine + "\r\ncd\r\r\nef\n\xC4\x8D" + longLine + "\r";
+    const Lines single = {"ab", longLine, "cd", "", "ef", "\xE8" + longLine};
+    std::u16string wide = u"ab\r\n";
+    wide += std::u16string(longLine.begin(), longLine.end()) + u"\r\nx\u0159\r";
+    const Lines units = {"ab", longLine, "x\xF8"};
+    // Every size puts a line end (CR LF pairs included) or a UTF-16 unit
+    // across a refill somewhere.
+    for (UINT size = 1; size <= 40; ++size) {
+        EXPECT_EQ(ReadAll(text, size), single) << "buffer " << size;
+        EXPECT_EQ(ReadAll(Utf16(wide, false), size), units) << "buffer " << size;
+        EXPECT_EQ(ReadAll(Utf16(wide, true), size), units) << "buffer " << size;
+    }
+}
+
+TEST_F(TextFileTest, LineStorageIsReusedAndCallerBufferTakenOver)
+{
+    const std::string path = Write(std::string(100, 'x') + "\nshort\n" + std::string(100, 'y'));
+    CMVFile<CFile> file(8, new char[9]);
+    ASSERT_TRUE(file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone, TRUE));
+    CString line;
+    ASSERT_TRUE(file.ReadLine(line));
+    const char* storage = line.GetString();
+    ASSERT_TRUE(file.ReadLine(line));
+    EXPECT_STREQ(line, "short");
+    ASSERT_TRUE(file.ReadLine(line));
+    EXPECT_EQ(line.GetLength(), 100);
+    EXPECT_EQ(line.GetString(), storage);
+    EXPECT_FALSE(file.ReadLine(line));
+    // Opening again starts over.
+    ASSERT_TRUE(file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyNone, TRUE));
+    ASSERT_TRUE(file.ReadLine(line));
+    EXPECT_EQ(line, CString(std::string(100, 'x').c_str()));
+}
+
+TEST_F(TextFileTest, OpenFailureIsShownOnlyWhenAsked)
+{
+    std::vector<std::string> shown;
+    SetMessageBoxResponder(&Record, &shown);
+    const std::string missing = (folder_ / "missing.pts").string();
+    CMVFile<CFile> file;
+    EXPECT_FALSE(file.Open(missing.c_str(), CFile::modeRead, FALSE));
+    EXPECT_TRUE(shown.empty());
+    EXPECT_EQ(file.m_fileError.m_cause, CFileException::fileNotFound);
+    EXPECT_FALSE(file.Open(missing.c_str(), CFile::modeRead, TRUE));
+    SetMessageBoxResponder(nullptr, nullptr);
+    ASSERT_EQ(shown.size(), 1u);
+    char reason[256];
+    ASSERT_TRUE(file.m_fileError.GetErrorMessage(reason, sizeof reason));
+    EXPECT_EQ(shown[0], missing + "\r\n\r\nOpen ERROR :\r\n" + reason);
+    CString line;
+    EXPECT_FALSE(file.ReadLine(line));
+}
