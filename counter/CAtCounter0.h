@@ -1,0 +1,122 @@
+// The evaluator over one character width: its parse state, its variables and
+// the one-pass evaluation of the expression language. The member functions
+// are defined in the counter_*.h headers and instantiated once per width
+// (counter_narrow.cpp, counter_wide.cpp).
+#pragma once
+
+#include "counter/counter_chars.h"
+#include "counter/counter_hook.h"
+#include "counter/counter_status.h"
+
+#include <cstdint>
+#include <vector>
+
+template <class Ch, class Str>
+class CAtCounter0 : public TExtCompuI {
+public:
+    CAtCounter0() : hook(this), textResult(&ownText_) {}
+    virtual ~CAtCounter0() = default;
+    CAtCounter0(const CAtCounter0&) = delete;
+    CAtCounter0& operator=(const CAtCounter0&) = delete;
+
+    // Offers nothing: the evaluator resolves every name itself.
+    int32_t EvalIdentifier(double*) override { return 0; }
+
+    // The compute contract: evaluates text as one expression with the nesting
+    // level starting at startDepth, stores the value and the position
+    // reached, keeps the position of an evaluation under way (so a hook or
+    // extension may compute on this evaluator) and returns the status.
+    int32_t Compute(const Ch* text, int32_t startDepth, const Ch** end, double* value);
+    // "(" count expressions separated by ',' ")" into values; the position
+    // stays where the list ended. Returns the status.
+    int32_t ComputeArgs(const Ch* text, const Ch** end, uint32_t count, double* values);
+
+    // Argument lists of the built-in functions, at the position.
+    // Fixed length: values[0..count) (text arguments as TextArgMarker).
+    void ReadFixedArguments(uint32_t count, double* values);
+    // "(" before arguments read one at a time or a list of any length;
+    // missingStatus when it is not there.
+    bool OpenArguments(int32_t missingStatus);
+    // One argument of a list read one at a time, with its ',' (status 9 when
+    // missing) or, when last, its ")" (status 7). A text stays in the text
+    // result; *isText tells which.
+    double ReadOneArgument(bool last, bool* isText);
+    // One argument of a list of any length; *more is true when ',' followed,
+    // false after ")"; status 26 when neither.
+    double ReadListArgument(bool* more);
+
+    const Str& TextResult() const { return *textResult; }
+    void SetHook(TExtCompuI* newHook) { hook = newHook ? newHook : this; }
+
+    // The parse state.
+    const Ch* position = nullptr;
+    int32_t status = kStatusOk;
+    int32_t depth = 0;
+    TExtCompuI* hook;
+    std::vector<Str> numberNames;
+    std::vector<double> numberValues;
+    std::vector<Str> textNames;
+    std::vector<Str> textValues;
+    Str* textResult;
+    int32_t skipDepth = 0;
+    int32_t textNesting = 0;
+    Ch decimalChar = '.';
+
+protected:
+    // A value: a number, or a text that stands in the text result.
+    struct Value {
+        double number;
+        bool text;
+    };
+    enum class Op { kOr, kAnd, kEq, kNe, kLt, kLe, kGt, kGe, kWild, kNotWild, kAdd, kSub, kMul, kDiv, kPow };
+
+    bool Failed() const { return status > 0; }
+    void Fail(int32_t code)
+    {
+        if (status <= 0)
+            status = code;
+    }
+
+    // Lexical level (counter_lexer.h).
+    static const Ch* BlanksEnd(const Ch* p);
+    void SkipBlanks() { position = BlanksEnd(position); }
+    static const Ch* ReadOperator(const Ch* p, Op* op);
+    static int Level(Op op);
+    static const Ch* LiteralEnd(const Ch* p);
+    Value TextLiteral();
+    Value CharLiteral();
+    Value NumberOperand();
+
+    // Expressions (counter_expression.h).
+    Value Expression() { return Binary(2); }
+    Value Binary(int minLevel);
+    Value Operand();
+    Value Primary();
+    Value Group();
+    Value NumberOperation(Op op, Value left, Value right);
+    Value TextOperation(Op op, int level);
+    template <class F>
+    Value Skipped(F evaluate);
+
+    // Names and variables (counter_names.h).
+    Value NameOperand();
+    Value SkippedName(const Ch* name, int length);
+    Value Assignment(const Ch* name, int length);
+    Value Unresolved(const Ch* name);
+    // The place of the built-in functions and constants; none yet.
+    bool BuiltIn(const Ch* name, int length, Value* value);
+    static int FindName(const std::vector<Str>& names, const Ch* name, int length, bool* found);
+    void StoreNumber(int index, bool found, const Ch* name, int length, double value);
+    void StoreText(int index, bool found, const Ch* name, int length);
+
+    // BLOCK chains and passing over groups (counter_block.h).
+    Value BlockChain();
+    void PassSections();
+    const Ch* NextBlock(const Ch* p, bool* found);
+    void PassGroup();
+
+private:
+    Str ownText_;
+    int nesting_ = 0; // operands under way, across re-entrant computations
+    int running_ = 0; // compute operations under way
+};

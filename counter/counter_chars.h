@@ -1,0 +1,70 @@
+// What differs between the narrow and the wide evaluator: white space, the
+// value of a character literal, the text types and the case-insensitive
+// order of names. Everything else is written once over the character type.
+#pragma once
+
+#include "platform/platform.h"
+
+#include "common/text_compare.h"
+
+// Narrow white space: bytes 1 to 32 and every byte read as negative (0x80 to
+// 0xFF outside literals). Wide white space: code units 1 to 32.
+inline bool IsCounterBlank(char c)
+{
+    const signed char s = static_cast<signed char>(c);
+    return s < 0 || (s >= 1 && s <= 32);
+}
+inline bool IsCounterBlank(WideChar c) { return c >= 1 && c <= 32; }
+
+// The value of a character literal: a narrow byte as a signed number, a wide
+// code unit as an unsigned one.
+inline double CharCode(char c) { return static_cast<signed char>(c); }
+inline double CharCode(WideChar c) { return c; }
+
+template <class Ch>
+inline bool IsDecimalDigit(Ch c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// The characters of a text value, in the evaluator's character type.
+inline const char* TextChars(const CString& s) { return s.GetString(); }
+template <int N>
+inline const WideChar* TextChars(const MVBstrBuf<N>& s)
+{
+    return reinterpret_cast<const WideChar*>(s.GetString());
+}
+
+inline void TextAssign(CString& s, const char* p, int n) { s.SetString(p, n); }
+template <int N>
+inline void TextAssign(MVBstrBuf<N>& s, const WideChar* p, int n)
+{
+    s.SetString(reinterpret_cast<const WCHAR*>(p), n);
+}
+
+inline void TextAppend(CString& s, const char* p, int n) { s.Append(p, n); }
+template <int N>
+inline void TextAppend(MVBstrBuf<N>& s, const WideChar* p, int n)
+{
+    s.Append(reinterpret_cast<const WCHAR*>(p), n);
+}
+
+// Case-insensitive collation rank of a character.
+inline int NoCaseRank(char c) { return GetCaseTable()->sortNoCaseA[static_cast<unsigned char>(c)]; }
+inline int NoCaseRank(WideChar c) { return GetCaseTable()->sortNoCaseW[c]; }
+
+// The order of variable names: the name [name, name + length) against a
+// stored NUL-terminated name, as the case-insensitive collation compares two
+// texts (the difference of the first ranks that differ; 0 when equal).
+template <class Ch>
+int CompareNameNoCase(const Ch* name, int length, const Ch* stored)
+{
+    for (int i = 0;; ++i) {
+        const Ch a = i < length ? name[i] : Ch(0);
+        const int difference = NoCaseRank(a) - NoCaseRank(stored[i]);
+        if (difference != 0)
+            return difference;
+        if (a == 0)
+            return 0;
+    }
+}

@@ -1,0 +1,172 @@
+// Names: the hook, the built-in functions, assignment, the variables and,
+// last, the host's extension.
+#pragma once
+
+#include "counter/counter_expression.h"
+
+template <class Ch, class Str>
+typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::NameOperand()
+{
+    const Ch* name = position;
+    int length = 0;
+    while (length <= kMaxNameLength && IsWordChar(name[length], 1))
+        ++length;
+    if (length == 0 || length > kMaxNameLength) {
+        Fail(kStatusInvalidName);
+        return {0.0, false};
+    }
+    if (skipDepth > 0)
+        return SkippedName(name, length);
+
+    double hooked = 0.0;
+    const int32_t answer = hook->EvalIdentifier(&hooked);
+    if (answer == -1) {
+        Fail(kStatusHookRejected);
+        return {0.0, false};
+    }
+    if (answer != 0)
+        return {hooked, false};
+
+    Value value{0.0, false};
+    if (BuiltIn(name, length, &value))
+        return value;
+    const Ch* after = BlanksEnd(name + length);
+    if (after[0] == ':' && after[1] == '=') {
+        position = after + 2;
+        return Assignment(name, length);
+    }
+    bool found = false;
+    const int number = FindName(numberNames, name, length, &found);
+    if (found) {
+        position = name + length;
+        return {numberValues[number], false};
+    }
+    const int text = FindName(textNames, name, length, &found);
+    if (found) {
+        position = name + length;
+        *textResult = textValues[text];
+        return {0.0, true};
+    }
+    return Unresolved(name);
+}
+
+// Built-in functions and constants are looked up here, after the hook and
+// before assignment and the variables. None are defined yet.
+template <class Ch, class Str>
+bool CAtCounter0<Ch, Str>::BuiltIn(const Ch*, int, Value*)
+{
+    return false;
+}
+
+// The name nobody else knows goes to EvalUnknown; a status it leaves (an
+// error, or a text) makes the operand's value 999.
+template <class Ch, class Str>
+typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::Unresolved(const Ch* name)
+{
+    position = name;
+    const double value = hook->EvalUnknown();
+    if (status == 0)
+        return {value, false};
+    if (status == kStatusText) {
+        status = kStatusOk; // the host's text: nothing was put in the text result
+        textResult->Empty();
+        return {kUnresolvedValue, true};
+    }
+    return {status > 0 ? kUnresolvedValue : value, false};
+}
+
+// Skipping: the name is passed over, with its assignment or its argument
+// list.
+template <class Ch, class Str>
+typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::SkippedName(const Ch* name, int length)
+{
+    position = name + length;
+    const Ch* after = BlanksEnd(position);
+    if (after[0] == ':' && after[1] == '=') {
+        position = after + 2;
+        return Assignment(name, length);
+    }
+    if (*after == '(') {
+        position = after;
+        PassGroup();
+    }
+    return {0.0, false};
+}
+
+// name ":=" expression: the kind follows the value and stays fixed. A ','
+// behind it above nesting level 1 goes on with the next expression, whose
+// value replaces the assignment's.
+template <class Ch, class Str>
+typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::Assignment(const Ch* name, int length)
+{
+    Value value = Expression();
+    if (Failed())
+        return value;
+    if (skipDepth == 0) {
+        bool inNumbers = false, inTexts = false;
+        const int number = FindName(numberNames, name, length, &inNumbers);
+        const int text = FindName(textNames, name, length, &inTexts);
+        if (value.text ? inNumbers : inTexts) {
+            position = name;
+            Fail(kStatusKind);
+            return {0.0, false};
+        }
+        if (value.text)
+            StoreText(text, inTexts, name, length);
+        else
+            StoreNumber(number, inNumbers, name, length, value.number);
+    }
+    const Ch* after = BlanksEnd(position);
+    if (*after == ',' && depth > 1) {
+        position = after + 1;
+        return Expression();
+    }
+    return value;
+}
+
+// Binary search: the index of the name, or where it belongs.
+template <class Ch, class Str>
+int CAtCounter0<Ch, Str>::FindName(const std::vector<Str>& names, const Ch* name, int length, bool* found)
+{
+    int low = 0, high = static_cast<int>(names.size());
+    while (low < high) {
+        const int middle = low + (high - low) / 2;
+        const int order = CompareNameNoCase(name, length, TextChars(names[middle]));
+        if (order == 0) {
+            *found = true;
+            return middle;
+        }
+        if (order < 0)
+            high = middle;
+        else
+            low = middle + 1;
+    }
+    *found = false;
+    return low;
+}
+
+template <class Ch, class Str>
+void CAtCounter0<Ch, Str>::StoreNumber(int index, bool found, const Ch* name, int length, double value)
+{
+    if (found) {
+        numberValues[index] = value;
+        return;
+    }
+    Str stored;
+    TextAssign(stored, name, length);
+    numberNames.insert(numberNames.begin() + index, std::move(stored));
+    numberValues.insert(numberValues.begin() + index, value);
+}
+
+template <class Ch, class Str>
+void CAtCounter0<Ch, Str>::StoreText(int index, bool found, const Ch* name, int length)
+{
+    if (found) {
+        textValues[index] = *textResult;
+        return;
+    }
+    Str stored;
+    TextAssign(stored, name, length);
+    textNames.insert(textNames.begin() + index, std::move(stored));
+    textValues.insert(textValues.begin() + index, *textResult);
+}

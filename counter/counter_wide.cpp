@@ -1,0 +1,5 @@
+// The wide evaluator, compiled once.
+#include "counter/counter_extension.h"
+
+template class CAtCounter0<WideChar, MVBstrBuf<200>>;
+template class CAtCounter<WideChar, MVBstrBuf<200>, IVelorTrCounterExtW>;
