@@ -10,7 +10,10 @@
 #include <new>
 
 // The empty text every empty CString points at. It is never written: every
-// write path first checks that the string owns its text.
+// write path first checks that the string owns its text. Its capacity of -1
+// marks it as static rather than its address, so that an empty text made by
+// another module's copy of this class (a host's record handed to the
+// module, or the other way round) is recognised and never freed.
 struct SharedEmptyText {
     CString::Header header;
     char text[1];
@@ -18,7 +21,7 @@ struct SharedEmptyText {
 
 namespace {
 
-const SharedEmptyText sharedEmpty = {{0, 0}, {0}};
+const SharedEmptyText sharedEmpty = {{0, -1}, {0}};
 static_assert(offsetof(SharedEmptyText, text) == sizeof(sharedEmpty.header),
               "the header stands right before the characters");
 
@@ -68,7 +71,7 @@ CString::Header* CString::Head()
 
 bool CString::Owns() const
 {
-    return m_pchData != sharedEmpty.text;
+    return Head()->capacity >= 0;
 }
 
 bool CString::Aliases(const char* p) const

@@ -120,7 +120,7 @@ private:
 
     const Header* Head() const;
     Header* Head();
-    int Capacity() const { return Head()->capacity; }
+    int Capacity() const { return Head()->capacity < 0 ? 0 : Head()->capacity; }
     bool Owns() const;
     bool Aliases(const char* p) const;
     void SetLength(int length);

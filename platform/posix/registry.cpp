@@ -96,6 +96,18 @@ LSTATUS CopyValue(const RegistryValue& value, LPDWORD type, LPBYTE data, LPDWORD
     return ERROR_SUCCESS;
 }
 
+// Resolves a handle that needs the given access right and loads its hive; the
+// key must still exist.
+LSTATUS LoadForReading(HKEY key, REGSAM needed, RegistryHandle& handle, RegistryTree& tree)
+{
+    LSTATUS result = Resolve(key, needed, handle);
+    if (result == ERROR_SUCCESS)
+        result = RegistryLoad(handle.hive, tree);
+    if (result == ERROR_SUCCESS)
+        result = CheckKey(tree, handle);
+    return result;
+}
+
 } // namespace
 
 LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKEY phkResult)
@@ -177,13 +189,9 @@ LSTATUS RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDW
         return ERROR_INVALID_PARAMETER;
     return Guarded([&]() -> LSTATUS {
         RegistryHandle handle;
-        LSTATUS result = Resolve(hKey, KEY_QUERY_VALUE, handle);
-        if (result != ERROR_SUCCESS)
-            return result;
         RegistryTree tree;
-        if ((result = RegistryLoad(handle.hive, tree)) != ERROR_SUCCESS)
-            return result;
-        if ((result = CheckKey(tree, handle)) != ERROR_SUCCESS)
+        const LSTATUS result = LoadForReading(hKey, KEY_QUERY_VALUE, handle, tree);
+        if (result != ERROR_SUCCESS)
             return result;
         const RegistryKey* key = tree.Find(handle.path);
         const RegistryValue* value = key ? key->FindValue(ValueName(lpValueName)) : nullptr;
@@ -271,13 +279,9 @@ LSTATUS RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName,
         return ERROR_INVALID_PARAMETER;
     return Guarded([&]() -> LSTATUS {
         RegistryHandle handle;
-        LSTATUS result = Resolve(hKey, KEY_ENUMERATE_SUB_KEYS, handle);
-        if (result != ERROR_SUCCESS)
-            return result;
         RegistryTree tree;
-        if ((result = RegistryLoad(handle.hive, tree)) != ERROR_SUCCESS)
-            return result;
-        if ((result = CheckKey(tree, handle)) != ERROR_SUCCESS)
+        const LSTATUS result = LoadForReading(hKey, KEY_ENUMERATE_SUB_KEYS, handle, tree);
+        if (result != ERROR_SUCCESS)
             return result;
         const RegistryKey* key = tree.Subkey(handle.path, dwIndex);
         if (!key)

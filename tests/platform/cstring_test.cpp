@@ -303,3 +303,25 @@ TEST(CString, ReplaceInsertAndDelete)
     EXPECT_EQ(text.Delete(0, 0), 4);
     EXPECT_STREQ(text, "aBc>");
 }
+
+TEST(CString, EmptyTextOfAnotherModuleIsNeverFreed)
+{
+    // A record made by a host holds the empty text of the host's own copy of
+    // the class; the module must recognise it by its header, not its address.
+    struct ForeignEmpty {
+        int length;
+        int capacity;
+        char text[1];
+    };
+    static ForeignEmpty foreign = {0, -1, {0}};
+    static_assert(sizeof(ForeignEmpty) - 1 >= 2 * sizeof(int), "header of two ints");
+    CString s;
+    char* chars = foreign.text;
+    std::memcpy(static_cast<void*>(&s), &chars, sizeof chars);
+    EXPECT_TRUE(s.IsEmpty());
+    s = "abc"; // would free the static text if it were taken for the heap
+    EXPECT_STREQ(s, "abc");
+    EXPECT_EQ(foreign.capacity, -1);
+    s.Empty();
+    EXPECT_EQ(s.GetLength(), 0);
+}
