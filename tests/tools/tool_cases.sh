@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# The command-line tool run as a separate process, one case at a time: its
+# exit code, and text that must (or must not) appear on stdout or stderr.
+#
+#   tool_cases.sh TOOL EXAMPLES_DIR [RUNNER]
+#
+# RUNNER, when given, starts the program (scripts/wine-run for the .exe).
+# Cases run in EXAMPLES_DIR with relative file names, so that both builds
+# see the same paths.
+set -uo pipefail
+tool=$1
+examples=$2
+runner=${3:-}
+cd "$examples" || exit 1
+passed=0 failed=0
+out="" err="" code=0
+
+# run [STDIN_TEXT] -- ARGS...: runs the tool; sets out, err and code.
+run() {
+  local input=$1
+  shift 2
+  local o e
+  o=$(mktemp) e=$(mktemp)
+  if [ -n "$runner" ]; then
+    printf '%s' "$input" | "$runner" "$tool" "$@" >"$o" 2>"$e"
+  else
+    printf '%s' "$input" | "$tool" "$@" >"$o" 2>"$e"
+  fi
+  code=$?
+  out=$(cat "$o") err=$(cat "$e")
+  rm -f "$o" "$e"
+}
+
+check() { # check NAME CONDITION...
+  local name=$1
+  shift
+  if "$@"; then passed=$((passed + 1)); echo "ok   $name"
+  else failed=$((failed + 1)); echo "FAIL $name"; echo "  exit $code"; echo "  stdout: ${out:0:600}"; echo "  stderr: ${err:0:600}"; fi
+}
+has() { [[ "$1" == *"$2"* ]]; }
+lacks() { [[ "$1" != *"$2"* ]]; }
+count_lines() { [ "$(printf '%s\n' "$1" | grep -c "$2")" = "$3" ]; }
+
+# --- read: the samples in their encodings -----------------------------------
+run "" -- read survey.txt --output json
+check "read json: ANSI letters, titles and header fields" eval '[ $code = 0 ] &&
+  has "$out" "\"texts\":[\"C:\\\\survey\\\\lipno.txt\",\"Hráz Lipno, koruna\"]" &&
+  has "$out" "\"sName\":\"crest\"" && has "$out" "\"sLayer\":\"DAM\"" && has "$out" "\"hasStP\":1" &&
+  has "$out" "\"sName\":\"outlet\"" && has "$out" "\"plClos\":1" && has "$out" "\"linesRead\":16"'
+check "read json: text codes joined by \\u0001, .db inserted before the last point" eval '
+  has "$out" "\"tc\":\"KR\\u0001PL\",\"na\":\"P3\"" &&
+  has "$out" "\"na\":\"P2\"" && [[ "$out" == *"\"na\":\"P2a\""*"\"na\":\"P3\""* ]] &&
+  has "$out" "{\"x\":1181215.5,\"y\":744120.25,\"z\":726.31,"'
+run "" -- read survey.txt
+check "read text: one block per polygon, closed outline with its .pp point first" eval '[ $code = 0 ] &&
+  count_lines "$out" "^polygon " 2 && has "$out" "polygon 1: 4 points, name outlet, layer WATER, closed" &&
+  has "$out" "  text: Výpust" && has "$out" "codes KR|PL" && [ -z "$err" ]'
+run "" -- read semicolon.txt --format "Y X Z Name sep(;) decc cmt(*)" --output csv
+check "read csv: decimal commas, header row, item index first" eval '[ $code = 0 ] &&
+  has "$out" "item,x,y,z,noBreak" && has "$out" "0,1181400.125,744300.5,719.8,0,0,0,,BM2," &&
+  [ "$(printf "%s\n" "$out" | wc -l)" = 4 ]'
+run "" -- read utf16.txt --output json
+check "read json: a UTF-16 file" eval '[ $code = 0 ] && has "$out" "\"texts\":[\"Měření u přehrady\"]" &&
+  has "$out" "\"na\":\"Č1\"" && has "$out" "\"na\":\"Ž2\""'
+run "" -- read survey.txt --first 6 --last 8 --output json
+check "read --first/--last: only the lines asked for" eval '[ $code = 0 ] &&
+  has "$out" "\"linesRead\":8" && has "$out" "\"na\":\"P2\"" && has "$out" "\"na\":\"P3\"" &&
+  lacks "$out" "\"na\":\"P1\""'
+
+# --- read: unknown commands, bad lines, missing files -----------------------
+run "" -- read unknown-command.txt --output csv
+check "read unknown, not a terminal: skipped without asking" eval '[ $code = 0 ] &&
+  [ "$(printf "%s\n" "$out" | wc -l)" = 4 ] && lacks "$err" "Unknown command"'
+run "" -- read unknown-command.txt --unknown stop --output json
+check "read --unknown stop: cancelled, result 2, points before kept" eval '[ $code = 2 ] &&
+  has "$out" "\"result\":2" && has "$out" "\"x\":2,\"y\":1" && lacks "$out" "\"x\":4"'
+run "c
+" -- read unknown-command.txt --unknown ask --output csv
+check "read --unknown ask: the question on stderr, answered 'c'" eval '[ $code = 2 ] &&
+  has "$err" "[c]ancel reading" && has "$err" ".mark flag=7"'
+run "n
+" -- read unknown-command.txt --unknown ask --output csv
+check "read --unknown ask: 'n' asks once and reads on" eval '[ $code = 0 ] &&
+  [ "$(printf "%s\n" "$err" | grep -c "Unknown command")" = 1 ] && has "$out" "0,6,5,"'
+run "" -- read bad-line.txt
+check "read a bad line: result 4, the message on stderr only" eval '[ $code = 4 ] &&
+  has "$err" "abc" && lacks "$out" "abc" && has "$out" "1 points"'
+run "" -- read bad-line.txt --quiet
+check "read --quiet: the same result without a message" eval '[ $code = 4 ] && [ -z "$err" ]'
+run "" -- read no-such-file.txt --output json
+check "read a missing file: exit 1, result 1" eval '[ $code = 1 ] && has "$out" "\"result\":1" && has "$err" "no-such-file.txt"'
+
+# --- decode ---------------------------------------------------------------
+run "1,5;2;x
+P7;3,25;4;q;;
+" -- decode --format "Name Y X sep(;) decc"
+check "decode: one object a line, stop offsets in bytes, errors" eval '[ $code = 0 ] &&
+  count_lines "$out" "^{\"command\":" 2 &&
+  has "$out" "\"error\":4,\"stop\":6" &&
+  has "$out" "\"command\":1,\"positional\":3,\"error\":0" && has "$out" "\"x\":4,\"y\":3.25" && has "$out" "\"na\":\"P7\""'
+run "Bod-č 1 2
+" -- decode --format "Name Y X"
+check "decode: UTF-8 input read as ANSI, the record cleared between lines" eval '[ $code = 0 ] &&
+  has "$out" "\"na\":\"Bod-č\"" && has "$out" "\"stop\":9"'
+
+# --- format ---------------------------------------------------------------
+run "" -- format --output json "Y X Z" "Y X Q" "X;Y"
+check "format json: normal forms and the stop offset" eval '[ $code = 1 ] &&
+  has "$out" "{\"ok\":true,\"normal\":\"Y X Z cmt(; \$ ! *)\"}" && has "$out" "{\"ok\":false,\"stop\":4}" &&
+  count_lines "$out" "ok" 3'
+run "" -- format "y x sep(;) decc"
+check "format text: the normal form" eval '[ $code = 0 ] && [ "$out" = "Y X sep(;) decc cmt(; \$ ! *)" ]'
+
+# --- eval -----------------------------------------------------------------
+run "" -- eval "a := 0.1" "a + 0.2" "\"čaj\"" "1 +" "b := 2, b * a"
+check "eval: variables carry, shortest numbers, texts, errors" eval '[ $code = 1 ] &&
+  has "$out" "\"value\":0.30000000000000004" && has "$out" "\"status\":-1,\"value\":0,\"stop\":5,\"text\":\"čaj\"" &&
+  [ "$(printf "%s\n" "$out" | sed -n 5p)" = "{\"status\":0,\"value\":0.2,\"stop\":13}" ] &&
+  [ "$(printf "%s\n" "$out" | sed -n 4p | grep -c "\"status\":0")" = 0 ]'
+run "" -- eval --one "b := 2, b * 3"
+check "eval --one: the comma ends the expression" eval '[ $code = 0 ] && [ "$out" = "{\"status\":0,\"value\":2,\"stop\":6}" ]'
+run "" -- eval --wide "\"žluť\"" "x := 4, x * x"
+check "eval --wide: stop in UTF-16 units, text through the wide reader" eval '[ $code = 0 ] &&
+  has "$out" "\"stop\":6,\"text\":\"žluť\"" && has "$out" "\"value\":16"'
+
+# --- axes -----------------------------------------------------------------
+run "" -- axes 1 10.5 -20
+check "axes: FromDtmEx of the module" eval '[ $code = 0 ] && [[ "$out" == "{\"x\":"*",\"y\":"*"}" ]] &&
+  has "$out" "10.5" && has "$out" "20"'
+
+# --- usage ----------------------------------------------------------------
+run "" -- --version
+check "--version" eval '[ $code = 0 ] && [[ "$out" == "velortrdcd "[0-9]* ]]'
+run "" -- --help
+check "--help lists every command on stdout" eval '[ $code = 0 ] && has "$out" "velortrdcd read" &&
+  has "$out" "velortrdcd decode" && has "$out" "velortrdcd format" && has "$out" "velortrdcd eval" &&
+  has "$out" "velortrdcd axes"'
+run "" -- eval --help
+check "a command's --help" eval '[ $code = 0 ] && has "$out" "velortrdcd eval [--wide]" && lacks "$out" "velortrdcd read"'
+for args in "" "frobnicate" "read" "read a.txt b.txt" "read survey.txt --output xml" "read survey.txt --first -1" \
+            "read survey.txt --unknown maybe" "read survey.txt --format" "decode" "format" "eval" "eval --fast 1" \
+            "axes 1 2" "axes x 1 2" "axes 1 2 3z"; do
+  # shellcheck disable=SC2086
+  run "" -- $args
+  check "usage error: '$args' exits 64, usage on stderr only" eval '[ $code = 64 ] && [ -z "$out" ] && has "$err" "usage"'
+done
+
+echo "$passed passed, $failed failed"
+[ "$failed" = 0 ]

@@ -1,0 +1,37 @@
+// The components and the module's extra exports, as the commands use them.
+// Every function loads the module first and reports on stderr what failed.
+#pragma once
+
+#include "VelorTrCounter.h"
+#include "VelorTrDcd.h"
+#include "decoder/decode_reports.h"
+
+// A new object of the class with the interface, or null.
+IUnknown* CreateComponent(REFCLSID clsid, REFIID iid);
+
+// Releases an interface pointer when it is set.
+template <class I>
+void ReleaseComponent(I*& object)
+{
+    if (object)
+        object->Release();
+    object = nullptr;
+}
+
+// Message boxes of the module go to stderr and are answered with OK, so that
+// no window ever waits for a user.
+bool RouteMessageBoxesToStderr();
+
+// Installs who answers unknown commands (null: the module's default).
+bool SetUnknownAnswerer(UnknownCommandAnswerer answerer, void* context);
+
+// A point record and a format model made by the module; null when it has no
+// such export.
+PointRecord* NewPointRecord();
+void ClearPointRecord(PointRecord* record);
+void DeletePointRecord(PointRecord* record);
+PointFormat* NewPointFormat();
+void DeletePointFormat(PointFormat* model);
+
+// The module's axis conversion; false when it has none.
+bool CallFromDtmEx(double* outX, double* outY, double x, double y, short system);

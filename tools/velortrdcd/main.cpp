@@ -1,0 +1,100 @@
+// velortrdcd: the system's components from a shell. The command table, the
+// general options and the helpers every command shares.
+#include "tools/velortrdcd/commands.h"
+#include "tools/velortrdcd/text_codec.h"
+
+#include <cstdio>
+#include <cstring>
+
+namespace {
+
+struct Command {
+    const char* name;
+    int (*run)(const Args& args, const char* usage);
+    const char* usage;
+};
+
+const Command kCommands[] = {
+    {"read", RunRead,
+     "velortrdcd read FILE [--format TEXT] [--first N] [--last N] [--output text|json|csv]\n"
+     "                     [--unknown ask|skip|stop|quiet] [--quiet]\n"
+     "  Reads a point file into polygons. --quiet turns the decoder's error messages off.\n"
+     "  Unknown commands: ask on the terminal, skip them, stop reading, or skip them silently.\n"
+     "  Exit code: the reading's result (0 done, 1 cannot open, 2 cancelled, 3-9 bad line).\n"},
+    {"decode", RunDecode,
+     "velortrdcd decode --format TEXT\n"
+     "  Decodes each line of stdin as a point line of the format; one JSON object a line.\n"},
+    {"format", RunFormat,
+     "velortrdcd format [--output text|json] TEXT...\n"
+     "  Reads each format string and prints its normal form, or where reading it stopped.\n"},
+    {"eval", RunEval,
+     "velortrdcd eval [--wide] [--one] EXPR...\n"
+     "  Evaluates the expressions in turn on one evaluator (variables carry over);\n"
+     "  one JSON object each. --one: a ',' after an assignment ends the expression.\n"},
+    {"axes", RunAxes,
+     "velortrdcd axes SYSTEM X Y\n"
+     "  Turns (X, Y) of the internal orientation into coordinate system SYSTEM (0-7).\n"},
+};
+
+std::string GeneralUsage()
+{
+    std::string text = "usage: velortrdcd COMMAND [ARGS...]   (velortrdcd COMMAND --help)\n"
+                       "       velortrdcd --help | --version\ncommands:\n";
+    for (const Command& c : kCommands)
+        text += c.usage;
+    return text;
+}
+
+} // namespace
+
+int UsageError(const std::string& message, const char* usage)
+{
+    WriteText(stderr, "velortrdcd: " + message + "\nusage: " + usage);
+    return kExitUsage;
+}
+
+void Out(const std::string& utf8)
+{
+    WriteText(stdout, utf8);
+}
+
+bool WantsHelp(const Args& args)
+{
+    for (const std::string& a : args)
+        if (a == "--help")
+            return true;
+    return false;
+}
+
+int main(int argc, char** argv)
+{
+    PrepareStreams();
+    if (argc < 2) {
+        WriteText(stderr, GeneralUsage());
+        return kExitUsage;
+    }
+    if (std::strcmp(argv[1], "--help") == 0) {
+        Out(GeneralUsage());
+        return 0;
+    }
+    if (std::strcmp(argv[1], "--version") == 0) {
+        Out("velortrdcd " VELOR_VERSION "\n");
+        return 0;
+    }
+    Args args;
+    for (int i = 2; i < argc; ++i)
+        args.push_back(ArgumentToAnsi(argv[i]));
+    for (const Command& c : kCommands) {
+        if (std::strcmp(argv[1], c.name) != 0)
+            continue;
+        if (WantsHelp(args)) {
+            Out(std::string("usage: ") + c.usage);
+            return 0;
+        }
+        const int code = c.run(args, c.usage);
+        std::fflush(stdout);
+        return code;
+    }
+    WriteText(stderr, std::string("velortrdcd: unknown command ") + argv[1] + "\n" + GeneralUsage());
+    return kExitUsage;
+}
