@@ -3,6 +3,7 @@
 #include "common/case_table.h"
 
 #include "platform/platform.h"
+#include "../support/child_process.h"
 
 #include <gtest/gtest.h>
 
@@ -225,4 +226,30 @@ TEST(CaseTable, FillTime)
     RecordProperty("fill_ms", static_cast<int>(ms));
     EXPECT_EQ(scratch.upperA[0xB9], 0xA5);
     EXPECT_LT(ms, 20000);
+}
+
+TEST(CaseTable, SecondProcessSeesTheFirstOnesTable)
+{
+    const std::string base = UniqueName("shared");
+    const std::string table = base + "_table";
+    const std::string ready = base + "_ready";
+    CaseTableMapping first(table.c_str(), ready.c_str(), 2000);
+    ASSERT_TRUE(first.CreatedHere());
+    // A mark that only this process's table carries: a child that filled a
+    // table of its own would not see it.
+    const_cast<CTabVelkaMala*>(first.Table())->upperA['q'] = '#';
+    EXPECT_EQ(RunChildTest("CaseTable.DISABLED_ChildOpensTheTable", base.c_str()), 0);
+}
+
+TEST(CaseTable, DISABLED_ChildOpensTheTable)
+{
+    const char* base = ChildTestParameter();
+    ASSERT_NE(base, nullptr);
+    const std::string table = std::string(base) + "_table";
+    const std::string ready = std::string(base) + "_ready";
+    CaseTableMapping opener(table.c_str(), ready.c_str(), 2000);
+    EXPECT_TRUE(opener.IsShared());
+    EXPECT_FALSE(opener.CreatedHere());
+    EXPECT_EQ(opener.Table()->upperA['q'], '#');
+    EXPECT_EQ(opener.Table()->upperA[0xB9], 0xA5);
 }
