@@ -96,16 +96,18 @@ LSTATUS CopyValue(const RegistryValue& value, LPDWORD type, LPBYTE data, LPDWORD
     return ERROR_SUCCESS;
 }
 
-// Resolves a handle that needs the given access right and loads its hive; the
-// key must still exist.
+// Loads the hive of a handle whose key must still exist.
+LSTATUS LoadHive(const RegistryHandle& handle, RegistryTree& tree)
+{
+    const LSTATUS result = RegistryLoad(handle.hive, tree);
+    return result == ERROR_SUCCESS ? CheckKey(tree, handle) : result;
+}
+
+// Resolves a handle that needs the given access right and loads its hive.
 LSTATUS LoadForReading(HKEY key, REGSAM needed, RegistryHandle& handle, RegistryTree& tree)
 {
-    LSTATUS result = Resolve(key, needed, handle);
-    if (result == ERROR_SUCCESS)
-        result = RegistryLoad(handle.hive, tree);
-    if (result == ERROR_SUCCESS)
-        result = CheckKey(tree, handle);
-    return result;
+    const LSTATUS result = Resolve(key, needed, handle);
+    return result == ERROR_SUCCESS ? LoadHive(handle, tree) : result;
 }
 
 } // namespace
@@ -128,9 +130,7 @@ LSTATUS RegOpenKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD, REGSAM samDesired, PHKE
         if ((result = JoinPath(handle, lpSubKey, path)) != ERROR_SUCCESS)
             return result;
         RegistryTree tree;
-        if ((result = RegistryLoad(handle.hive, tree)) != ERROR_SUCCESS)
-            return result;
-        if ((result = CheckKey(tree, handle)) != ERROR_SUCCESS)
+        if ((result = LoadHive(handle, tree)) != ERROR_SUCCESS)
             return result;
         if (!tree.Find(path))
             return ERROR_FILE_NOT_FOUND;
@@ -157,9 +157,7 @@ LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR, DWORD
             return result;
         // Most calls find the key there already; those need no lock.
         RegistryTree tree;
-        if ((result = RegistryLoad(handle.hive, tree)) != ERROR_SUCCESS)
-            return result;
-        if ((result = CheckKey(tree, handle)) != ERROR_SUCCESS)
+        if ((result = LoadHive(handle, tree)) != ERROR_SUCCESS)
             return result;
         bool created = false;
         if (!tree.Find(path)) {

@@ -142,55 +142,68 @@ TEST(CaseTable, SecondOpenerUsesTheCreatorsTableAndFillsNothing)
     CloseHandle(raw);
 }
 
+namespace {
+
+// A creator played by hand: both mappings made, the mark saying "filling",
+// the table still empty.
+struct HandMadeCreator {
+    explicit HandMadeCreator(const std::string& tableName, const std::string& readyName)
+    {
+        markMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, readyName.c_str());
+        tableMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(CTabVelkaMala),
+                                      tableName.c_str());
+        if (markMap)
+            mark = static_cast<LONG volatile*>(MapViewOfFile(markMap, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+        if (tableMap)
+            view = static_cast<CTabVelkaMala*>(MapViewOfFile(tableMap, FILE_MAP_ALL_ACCESS, 0, 0, 0));
+        if (mark)
+            InterlockedExchange(mark, 0x4C4C4946); // filling
+    }
+    ~HandMadeCreator()
+    {
+        if (mark)
+            UnmapViewOfFile(const_cast<LONG*>(mark));
+        if (view)
+            UnmapViewOfFile(view);
+        if (markMap)
+            CloseHandle(markMap);
+        if (tableMap)
+            CloseHandle(tableMap);
+    }
+    HANDLE markMap = nullptr;
+    HANDLE tableMap = nullptr;
+    LONG volatile* mark = nullptr;
+    CTabVelkaMala* view = nullptr;
+};
+
+} // namespace
+
 TEST(CaseTable, OpenerWaitsUntilTheCreatorHasFilled)
 {
     const std::string table = UniqueName("table");
     const std::string ready = UniqueName("ready");
-    // Play the creator by hand: the mark says "filling" and the table is empty.
-    HANDLE markMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, ready.c_str());
-    HANDLE tableMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(CTabVelkaMala),
-                                         table.c_str());
-    ASSERT_TRUE(markMap && tableMap);
-    auto* mark = static_cast<LONG volatile*>(MapViewOfFile(markMap, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-    auto* view = static_cast<CTabVelkaMala*>(MapViewOfFile(tableMap, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-    ASSERT_TRUE(mark && view);
-    InterlockedExchange(mark, 0x4C4C4946); // filling
-
-    std::thread creator([&] {
+    HandMadeCreator creator(table, ready);
+    ASSERT_TRUE(creator.mark && creator.view);
+    std::thread filling([&] {
         std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        FillCaseTable(*view);
-        InterlockedExchange(mark, 0x59444552); // ready
+        FillCaseTable(*creator.view);
+        InterlockedExchange(creator.mark, 0x59444552); // ready
     });
     CaseTableMapping opener(table.c_str(), ready.c_str(), 10000);
-    creator.join();
+    filling.join();
     EXPECT_TRUE(opener.IsShared());
     EXPECT_EQ(opener.Table()->upperA[0xB9], 0xA5);
-
-    UnmapViewOfFile(const_cast<LONG*>(mark));
-    UnmapViewOfFile(view);
-    CloseHandle(markMap);
-    CloseHandle(tableMap);
 }
 
 TEST(CaseTable, OpenerMakesAPrivateCopyWhenTheCreatorNeverFinishes)
 {
     const std::string table = UniqueName("table");
     const std::string ready = UniqueName("ready");
-    HANDLE markMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, 4, ready.c_str());
-    HANDLE tableMap = CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(CTabVelkaMala),
-                                         table.c_str());
-    ASSERT_TRUE(markMap && tableMap);
-    auto* mark = static_cast<LONG volatile*>(MapViewOfFile(markMap, FILE_MAP_ALL_ACCESS, 0, 0, 0));
-    ASSERT_NE(mark, nullptr);
-    InterlockedExchange(mark, 0x4C4C4946); // filling, and the creator is gone
-
+    HandMadeCreator creator(table, ready); // and it never finishes
+    ASSERT_TRUE(creator.mark && creator.view);
     CaseTableMapping opener(table.c_str(), ready.c_str(), 300);
     EXPECT_FALSE(opener.IsShared());
     EXPECT_EQ(opener.Table()->upperA[0xB9], 0xA5);
-
-    UnmapViewOfFile(const_cast<LONG*>(mark));
-    CloseHandle(markMap);
-    CloseHandle(tableMap);
 }
 
 TEST(CaseTable, TableWithoutReadyMarkIsTakenAsItStands)
