@@ -96,6 +96,13 @@ LSTATUS CopyValue(const RegistryValue& value, LPDWORD type, LPBYTE data, LPDWORD
     return ERROR_SUCCESS;
 }
 
+// Resolves a handle and the path of its subkey.
+LSTATUS ResolveSubkey(HKEY key, LPCSTR subKey, RegistryHandle& handle, std::string& path)
+{
+    const LSTATUS result = RegistryResolve(key, handle);
+    return result == ERROR_SUCCESS ? JoinPath(handle, subKey, path) : result;
+}
+
 // Loads the hive of a handle whose key must still exist.
 LSTATUS LoadHive(const RegistryHandle& handle, RegistryTree& tree)
 {
@@ -149,11 +156,9 @@ LSTATUS RegCreateKeyExA(HKEY hKey, LPCSTR lpSubKey, DWORD Reserved, LPSTR, DWORD
     *phkResult = nullptr;
     return Guarded([&]() -> LSTATUS {
         RegistryHandle handle;
-        LSTATUS result = RegistryResolve(hKey, handle);
-        if (result != ERROR_SUCCESS)
-            return result;
         std::string path;
-        if ((result = JoinPath(handle, lpSubKey, path)) != ERROR_SUCCESS)
+        LSTATUS result = ResolveSubkey(hKey, lpSubKey, handle, path);
+        if (result != ERROR_SUCCESS)
             return result;
         // Most calls find the key there already; those need no lock.
         RegistryTree tree;
@@ -245,11 +250,9 @@ LSTATUS RegDeleteKeyA(HKEY hKey, LPCSTR lpSubKey)
         return ERROR_INVALID_PARAMETER;
     return Guarded([&]() -> LSTATUS {
         RegistryHandle handle;
-        LSTATUS result = RegistryResolve(hKey, handle);
-        if (result != ERROR_SUCCESS)
-            return result;
         std::string path;
-        if ((result = JoinPath(handle, lpSubKey, path)) != ERROR_SUCCESS)
+        LSTATUS result = ResolveSubkey(hKey, lpSubKey, handle, path);
+        if (result != ERROR_SUCCESS)
             return result;
         if (handle.predefined && path == handle.path)
             return ERROR_ACCESS_DENIED;
