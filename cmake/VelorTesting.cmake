@@ -18,16 +18,23 @@ else()
   set(VELOR_TESTS_RUNNABLE OFF)
 endif()
 
-# velor_add_test(NAME source...): one GoogleTest program linked against the
-# system's library; its cases are registered with CTest one by one.
+# velor_add_test(NAME source... [RESOURCE_LOCK lock]): one GoogleTest program
+# linked against the system's library; its cases are registered with CTest
+# one by one. Cases that share a lock (e.g. the product's own registry keys)
+# never run at the same time.
 function(velor_add_test name)
-  add_executable(${name} ${ARGN})
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "RESOURCE_LOCK" "")
+  add_executable(${name} ${arg_UNPARSED_ARGUMENTS})
   target_link_libraries(${name} PRIVATE velor_core GTest::gmock GTest::gtest_main)
+  set(lock)
+  if(arg_RESOURCE_LOCK)
+    set(lock RESOURCE_LOCK ${arg_RESOURCE_LOCK})
+  endif()
   if(VELOR_TESTS_RUNNABLE)
     gtest_discover_tests(${name}
       DISCOVERY_MODE PRE_TEST
       DISCOVERY_TIMEOUT 60
       PROPERTIES ENVIRONMENT "LC_ALL=cs_CZ.UTF-8;VELOR_ACP=1250;${VELOR_TEST_ENVIRONMENT}"
-                 TIMEOUT 120)
+                 TIMEOUT 120 ${lock})
   endif()
 endfunction()

@@ -3,7 +3,7 @@
 #include "decoder/decode_reports.h"
 
 #include "decoder/CDecodeTxLine.h"
-#include "decoder/decoder_texts.h"
+#include "common/decoder_texts.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include "common/text_file.h"
 #include "decoder/CDecodeTxLine.h"
-#include "decoder/decoder_texts.h"
+#include "common/decoder_texts.h"
 
 #include <cstdint>
 #include <vector>

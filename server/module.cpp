@@ -1,8 +1,11 @@
 // The module's process-wide identity and its unload: the instance handle
 // under which it was loaded (registration writes the module's file name from
-// it), and the process-wide objects it destroys when it goes.
+// it), the text tables it fills in the product's language when it comes, and
+// the process-wide objects it destroys when it goes.
 #include "platform/platform.h"
 
+#include "common/language.h"
+#include "common/text_tables.h"
 #include "decoder/item_list.h"
 #include "server/exports.h"
 
@@ -13,6 +16,8 @@ HINSTANCE moduleInstance = nullptr;
 void ModuleAttach(HINSTANCE instance)
 {
     moduleInstance = instance;
+    // The texts keep the language of the product's setting until unload.
+    FillLoadTimeTables(GetLanguage());
 }
 
 void ModuleDetach()

@@ -2,7 +2,7 @@
 // point file and its result codes.
 #include "point_file_fixture.h"
 
-#include "decoder/decoder_texts.h"
+#include "common/decoder_texts.h"
 
 #include <utility>
 

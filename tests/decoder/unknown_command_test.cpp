@@ -2,7 +2,7 @@
 // composed texts of both reports.
 #include "point_file_fixture.h"
 
-#include "decoder/decoder_texts.h"
+#include "common/decoder_texts.h"
 
 namespace {
 

@@ -3,6 +3,7 @@
 // classes root. Every test works in a key of its own, named after the test,
 // below HKEY_CURRENT_USER\Software\VelorTest, and removes it again.
 #include "platform/platform.h"
+#include "tests/support/registry_tree.h"
 
 #include <gtest/gtest.h>
 
@@ -11,25 +12,6 @@
 #include <vector>
 
 namespace {
-
-// Deletes a key with all its subkeys, first subkey first, as the system's
-// own unregistration does.
-LONG DeleteTree(HKEY root, const std::string& path)
-{
-    HKEY key;
-    LONG result = RegOpenKeyExA(root, path.c_str(), 0, KEY_ALL_ACCESS, &key);
-    if (result != ERROR_SUCCESS)
-        return result;
-    char name[256];
-    DWORD length = sizeof name;
-    while (result == ERROR_SUCCESS &&
-           RegEnumKeyExA(key, 0, name, &length, nullptr, nullptr, nullptr, nullptr) == ERROR_SUCCESS) {
-        result = DeleteTree(root, path + "\\" + name);
-        length = sizeof name;
-    }
-    RegCloseKey(key);
-    return result == ERROR_SUCCESS ? RegDeleteKeyA(root, path.c_str()) : result;
-}
 
 std::vector<std::string> Subkeys(HKEY key)
 {

@@ -128,18 +128,28 @@ run "" -- axes 1 10.5 -20
 check "axes: FromDtmEx of the module" eval '[ $code = 0 ] && [[ "$out" == "{\"x\":"*",\"y\":"*"}" ]] &&
   has "$out" "10.5" && has "$out" "20"'
 
+# --- paths and language (the test registry holds no product keys) ----------
+run "" -- paths --output json
+check "paths json: no installation key, so no ini file, and help beside the tool" eval '
+  [ $code = 0 ] && has "$out" "{\"shared\":\"\",\"local\":\"\",\"help\":\"" &&
+  [[ "$out" == *"bin\",\"ini\":\"\",\"language\":1}" ]]'
+run "" -- paths
+check "paths text: one line each" eval '[ $code = 0 ] && count_lines "$out" "	" 5 && has "$out" "language	1"'
+run "" -- language --output json
+check "language json: no setting is English" eval '[ $code = 0 ] && [ "$out" = "{\"setting\":\"\",\"index\":1}" ]'
+
 # --- usage ----------------------------------------------------------------
 run "" -- --version
 check "--version" eval '[ $code = 0 ] && [[ "$out" == "velortrdcd "[0-9]* ]]'
 run "" -- --help
 check "--help lists every command on stdout" eval '[ $code = 0 ] && has "$out" "velortrdcd read" &&
   has "$out" "velortrdcd decode" && has "$out" "velortrdcd format" && has "$out" "velortrdcd eval" &&
-  has "$out" "velortrdcd axes"'
+  has "$out" "velortrdcd axes" && has "$out" "velortrdcd paths" && has "$out" "velortrdcd language"'
 run "" -- eval --help
 check "a command's --help" eval '[ $code = 0 ] && has "$out" "velortrdcd eval [--wide]" && lacks "$out" "velortrdcd read"'
 for args in "" "frobnicate" "read" "read a.txt b.txt" "read survey.txt --output xml" "read survey.txt --first -1" \
             "read survey.txt --unknown maybe" "read survey.txt --format" "decode" "format" "eval" "eval --fast 1" \
-            "axes 1 2" "axes x 1 2" "axes 1 2 3z"; do
+            "axes 1 2" "axes x 1 2" "axes 1 2 3z" "paths x" "paths --output xml" "language GB"; do
   # shellcheck disable=SC2086
   run "" -- $args
   check "usage error: '$args' exits 64, usage on stderr only" eval '[ $code = 64 ] && [ -z "$out" ] && has "$err" "usage"'

@@ -14,6 +14,8 @@ int RunDecode(const Args& args, const char* usage);
 int RunFormat(const Args& args, const char* usage);
 int RunEval(const Args& args, const char* usage);
 int RunAxes(const Args& args, const char* usage);
+int RunPaths(const Args& args, const char* usage);
+int RunLanguage(const Args& args, const char* usage);
 
 // Prints the message and the usage on stderr; returns kExitUsage.
 int UsageError(const std::string& message, const char* usage);

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -16,6 +17,8 @@ typedef void (*RecordFn)(PointRecord*);
 typedef PointFormat* (*NewFormatFn)();
 typedef void (*FormatFn)(PointFormat*);
 typedef void (*FromDtmExFn)(double*, double*, double, double, short);
+typedef uint32_t (*GetTextFn)(int32_t, char*, uint32_t);
+typedef int32_t (*GetLanguageFn)(char*, uint32_t);
 
 // The export of the given name, loading the module when needed.
 template <class F>
@@ -111,4 +114,27 @@ bool CallFromDtmEx(double* outX, double* outY, double x, double y, short system)
     if (convert)
         convert(outX, outY, x, y, system);
     return convert != nullptr;
+}
+
+bool ProductPath(int which, std::string* path)
+{
+    const auto get = Export<GetTextFn>("VelorGetProductPath");
+    if (!get)
+        return false;
+    path->assign(get(which, nullptr, 0), '\0');
+    std::vector<char> buffer(path->size() + 1);
+    get(which, buffer.data(), static_cast<uint32_t>(buffer.size()));
+    path->assign(buffer.data());
+    return true;
+}
+
+bool LanguageSetting(std::string* setting, int* index)
+{
+    const auto get = Export<GetLanguageFn>("VelorGetLanguage");
+    if (!get)
+        return false;
+    char code[256];
+    *index = get(code, sizeof code);
+    setting->assign(code);
+    return true;
 }

@@ -6,6 +6,8 @@
 #include "VelorTrDcd.h"
 #include "decoder/decode_reports.h"
 
+#include <string>
+
 // A new object of the class with the interface, or null.
 IUnknown* CreateComponent(REFCLSID clsid, REFIID iid);
 
@@ -35,3 +37,10 @@ void DeletePointFormat(PointFormat* model);
 
 // The module's axis conversion; false when it has none.
 bool CallFromDtmEx(double* outX, double* outY, double x, double y, short system);
+
+// The product's directory (0 shared, 1 local, 2 help, 3 global ini file) as
+// the module finds it, in ANSI; false when the module has no such export.
+bool ProductPath(int which, std::string* path);
+
+// The language setting as stored (ANSI) and its index; false as above.
+bool LanguageSetting(std::string* setting, int* index);

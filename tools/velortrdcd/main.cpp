@@ -34,6 +34,14 @@ const Command kCommands[] = {
     {"axes", RunAxes,
      "velortrdcd axes SYSTEM X Y\n"
      "  Turns (X, Y) of the internal orientation into coordinate system SYSTEM (0-7).\n"},
+    {"paths", RunPaths,
+     "velortrdcd paths [--output text|json]\n"
+     "  The product's shared, local and help directories, its global ini file and the\n"
+     "  language index, as the module finds them.\n"},
+    {"language", RunLanguage,
+     "velortrdcd language [--output text|json]\n"
+     "  The product's language setting and the index it selects (0 Czech, 1 English,\n"
+     "  2 German, 3 French, 4 Slovak).\n"},
 };
 
 std::string GeneralUsage()
