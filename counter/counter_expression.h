@@ -125,6 +125,10 @@ typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::TextOperation(Op op, 
     switch (op) {
     case Op::kAdd:
         if (skipDepth == 0) {
+            if (left.GetLength() > kMaxTextLength - textResult->GetLength()) {
+                Fail(kStatusTooLarge);
+                return {0.0, false};
+            }
             TextAppend(left, b, textResult->GetLength());
             *textResult = std::move(left);
         }

@@ -6,7 +6,7 @@
 enum CounterStatus : int32_t {
     kStatusOk = 0,
     kStatusText = -1,          // the value is a text, in the text result
-    kStatusTooLarge = 2,       // the decimal exponent would reach 308
+    kStatusTooLarge = 2,       // the decimal exponent would reach 308; a text beyond kMaxTextLength
     kStatusDigitExpected = 5,  // a number was expected and no digit stands there
     kStatusUnresolved = 6,     // unclosed character literal; a name nobody resolved
     kStatusParenthesis = 7,    // "(" or ")" missing
@@ -26,6 +26,11 @@ const int kMaxNesting = 200;
 
 // The longest name of a variable.
 const int kMaxNameLength = 254;
+
+// The longest text that joining two texts with "+" may give; a longer one
+// stops the evaluation with kStatusTooLarge, so that no expression can make
+// its texts grow without bound (each "a := a + a" doubles one).
+const int kMaxTextLength = 65535;
 
 // The value of an operand whose name nobody resolved.
 const double kUnresolvedValue = 999.0;

@@ -202,3 +202,15 @@ TEST_P(CounterFlow, OneAtATimeAndAnyLengthLists)
     else
         check(counter->narrow, [](const char* t) { return std::string(t); });
 }
+
+// Joining texts stops at the text limit instead of growing without bound
+// (each "a := a + a" doubles the text).
+TEST_P(CounterFlow, JoinedTextsStopAtTheLimit)
+{
+    ASSERT_EQ(TextOf("a := \"0123456789abcdef\""), "0123456789abcdef");
+    for (int i = 0; i < 11; ++i)
+        ASSERT_EQ(Status("a := a + a"), kStatusText) << i; // 32768 characters
+    EXPECT_EQ(Status("a := a + a"), kStatusTooLarge);
+    EXPECT_EQ(Status("b := a + \"x\""), kStatusText) << "below the limit a text still joins";
+    EXPECT_EQ(TextOf("b").size(), 32769u);
+}
