@@ -11,6 +11,8 @@
 #include <cstdint>
 #include <vector>
 
+enum class CounterFunction : uint8_t;
+
 template <class Ch, class Str>
 class CAtCounter0 : public TExtCompuI {
 public:
@@ -32,8 +34,9 @@ public:
     int32_t ComputeArgs(const Ch* text, const Ch** end, uint32_t count, double* values);
 
     // Argument lists of the built-in functions, at the position.
-    // Fixed length: values[0..count) (text arguments as TextArgMarker).
-    void ReadFixedArguments(uint32_t count, double* values);
+    // Fixed length: values[0..count); a text argument is TextArgMarker, or
+    // status 10 when texts are not allowed.
+    void ReadFixedArguments(uint32_t count, double* values, bool textsAllowed = true);
     // "(" before arguments read one at a time or a list of any length;
     // missingStatus when it is not there.
     bool OpenArguments(int32_t missingStatus);
@@ -42,8 +45,9 @@ public:
     // result; *isText tells which.
     double ReadOneArgument(bool last, bool* isText);
     // One argument of a list of any length; *more is true when ',' followed,
-    // false after ")"; status 26 when neither.
-    double ReadListArgument(bool* more);
+    // false after ")"; status 26 when neither. *isText (when given) tells
+    // whether the argument was a text.
+    double ReadListArgument(bool* more, bool* isText = nullptr);
 
     const Str& TextResult() const { return *textResult; }
     void SetHook(TExtCompuI* newHook) { hook = newHook ? newHook : this; }
@@ -103,11 +107,37 @@ protected:
     Value SkippedName(const Ch* name, int length);
     Value Assignment(const Ch* name, int length);
     Value Unresolved(const Ch* name);
-    // The place of the built-in functions and constants; none yet.
-    bool BuiltIn(const Ch* name, int length, Value* value);
+    bool StoreVariable(const Ch* name, int length, Value value);
     static int FindName(const std::vector<Str>& names, const Ch* name, int length, bool* found);
     void StoreNumber(int index, bool found, const Ch* name, int length, double value);
     void StoreText(int index, bool found, const Ch* name, int length);
+
+    // Arguments (counter_compute.h): an expression one nesting level deeper
+    // in which both function groups are available again.
+    Value ArgumentExpression();
+
+    // Built-in functions and constants (counter_builtins.h): the function
+    // whose name stands at name, called; false when there is none.
+    bool BuiltIn(const Ch* name, int length, Value* value);
+    Value NumericFunction(CounterFunction function);
+    Value Extremum(bool largest);
+    Value Alternative(bool text);
+    void PassArgument(bool last);
+    Value TextMeasure(CounterFunction function);
+    // One argument of a list read one at a time that must be a text (in the
+    // text result) or a number; false when it failed (status 10 for the
+    // wrong kind).
+    bool TextArgument(bool last);
+    bool NumberArgument(bool last, double* value);
+
+    // Text functions (counter_text_functions.h).
+    Value TextFunction(CounterFunction function);
+    Value Substring();
+    Value NumberText(CounterFunction function);
+    Value DegreesText();
+    Value DataPathText();
+    Value Put(bool emptyText);
+    Value AnsiResult(const char* text, int length);
 
     // BLOCK chains and passing over groups (counter_block.h).
     Value BlockChain();

@@ -68,3 +68,41 @@ int CompareNameNoCase(const Ch* name, int length, const Ch* stored)
             return 0;
     }
 }
+
+// Narrow text of the ANSI code page into a text value: as it is for the
+// narrow evaluator, each byte through the case table's ansiToWide map for the
+// wide one. The other way, each wide code unit goes through wideToAnsi.
+inline void AssignAnsi(CString& s, const char* text, int length) { s.SetString(text, length); }
+template <int N>
+void AssignAnsi(MVBstrBuf<N>& s, const char* text, int length)
+{
+    const CTabVelkaMala* table = GetCaseTable(); // packed: its wide maps are read through it
+    WCHAR chunk[64];
+    s.Empty();
+    for (int done = 0; done < length;) {
+        const int count = length - done < 64 ? length - done : 64;
+        for (int i = 0; i < count; ++i)
+            chunk[i] = static_cast<WCHAR>(table->ansiToWide[static_cast<unsigned char>(text[done + i])]);
+        s.Append(chunk, count);
+        done += count;
+    }
+}
+
+inline CString AnsiCopy(const CString& s) { return s; }
+template <int N>
+CString AnsiCopy(const MVBstrBuf<N>& s)
+{
+    const CTabVelkaMala* table = GetCaseTable();
+    const WideChar* text = TextChars(s);
+    const int length = s.GetLength();
+    CString copy;
+    char chunk[64];
+    for (int done = 0; done < length;) {
+        const int count = length - done < 64 ? length - done : 64;
+        for (int i = 0; i < count; ++i)
+            chunk[i] = static_cast<char>(table->wideToAnsi[text[done + i]]);
+        copy.Append(chunk, count);
+        done += count;
+    }
+    return copy;
+}

@@ -52,7 +52,19 @@ int32_t CAtCounter0<Ch, Str>::ComputeArgs(const Ch* text, const Ch** end, uint32
 }
 
 template <class Ch, class Str>
-void CAtCounter0<Ch, Str>::ReadFixedArguments(uint32_t count, double* values)
+typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::ArgumentExpression()
+{
+    const int32_t savedTextNesting = textNesting;
+    textNesting = 0;
+    ++depth;
+    const Value value = Expression();
+    --depth;
+    textNesting = savedTextNesting;
+    return value;
+}
+
+template <class Ch, class Str>
+void CAtCounter0<Ch, Str>::ReadFixedArguments(uint32_t count, double* values, bool textsAllowed)
 {
     SkipBlanks();
     if (*position != '(') {
@@ -70,11 +82,13 @@ void CAtCounter0<Ch, Str>::ReadFixedArguments(uint32_t count, double* values)
         return;
     }
     for (uint32_t i = 0; i < count; ++i) {
-        ++depth;
-        const Value value = Expression();
-        --depth;
+        const Value value = ArgumentExpression();
         if (Failed())
             return;
+        if (value.text && !textsAllowed) {
+            Fail(kStatusKind);
+            return;
+        }
         if (values)
             values[i] = value.text ? TextArgMarker : value.number;
         status = kStatusOk;
@@ -102,9 +116,7 @@ bool CAtCounter0<Ch, Str>::OpenArguments(int32_t missingStatus)
 template <class Ch, class Str>
 double CAtCounter0<Ch, Str>::ReadOneArgument(bool last, bool* isText)
 {
-    ++depth;
-    const Value value = Expression();
-    --depth;
+    const Value value = ArgumentExpression();
     *isText = value.text;
     if (Failed())
         return value.number;
@@ -117,12 +129,12 @@ double CAtCounter0<Ch, Str>::ReadOneArgument(bool last, bool* isText)
 }
 
 template <class Ch, class Str>
-double CAtCounter0<Ch, Str>::ReadListArgument(bool* more)
+double CAtCounter0<Ch, Str>::ReadListArgument(bool* more, bool* isText)
 {
-    ++depth;
-    const Value value = Expression();
-    --depth;
+    const Value value = ArgumentExpression();
     *more = false;
+    if (isText)
+        *isText = value.text;
     if (Failed())
         return value.number;
     SkipBlanks();

@@ -1,5 +1,5 @@
-// Names: the hook, the built-in functions, assignment, the variables and,
-// last, the host's extension.
+// Names: the hook, the built-in functions (counter_builtins.h), assignment,
+// the variables and, last, the host's extension.
 #pragma once
 
 #include "counter/counter_expression.h"
@@ -50,14 +50,6 @@ typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::NameOperand()
     return Unresolved(name);
 }
 
-// Built-in functions and constants are looked up here, after the hook and
-// before assignment and the variables. None are defined yet.
-template <class Ch, class Str>
-bool CAtCounter0<Ch, Str>::BuiltIn(const Ch*, int, Value*)
-{
-    return false;
-}
-
 // The name nobody else knows goes to EvalUnknown; a status it leaves (an
 // error, or a text) makes the operand's value 999.
 template <class Ch, class Str>
@@ -102,26 +94,34 @@ typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::Assignment(const Ch* 
     Value value = Expression();
     if (Failed())
         return value;
-    if (skipDepth == 0) {
-        bool inNumbers = false, inTexts = false;
-        const int number = FindName(numberNames, name, length, &inNumbers);
-        const int text = FindName(textNames, name, length, &inTexts);
-        if (value.text ? inNumbers : inTexts) {
-            position = name;
-            Fail(kStatusKind);
-            return {0.0, false};
-        }
-        if (value.text)
-            StoreText(text, inTexts, name, length);
-        else
-            StoreNumber(number, inNumbers, name, length, value.number);
-    }
+    if (skipDepth == 0 && !StoreVariable(name, length, value))
+        return {0.0, false};
     const Ch* after = BlanksEnd(position);
     if (*after == ',' && depth > 1) {
         position = after + 1;
         return Expression();
     }
     return value;
+}
+
+// Stores the value (a text: the text result) under the name; a variable of
+// the other kind under that name: status 10 with the position at the name.
+template <class Ch, class Str>
+bool CAtCounter0<Ch, Str>::StoreVariable(const Ch* name, int length, Value value)
+{
+    bool inNumbers = false, inTexts = false;
+    const int number = FindName(numberNames, name, length, &inNumbers);
+    const int text = FindName(textNames, name, length, &inTexts);
+    if (value.text ? inNumbers : inTexts) {
+        position = name;
+        Fail(kStatusKind);
+        return false;
+    }
+    if (value.text)
+        StoreText(text, inTexts, name, length);
+    else
+        StoreNumber(number, inNumbers, name, length, value.number);
+    return true;
 }
 
 // Binary search: the index of the name, or where it belongs.

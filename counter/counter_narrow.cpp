@@ -1,4 +1,5 @@
 // The narrow evaluator, compiled once.
+#include "counter/counter_builtins.h"
 #include "counter/counter_extension.h"
 
 template class CAtCounter0<char, CString>;

@@ -90,3 +90,28 @@ TEST(CounterAllocation, TextExpressionsAllocateOnlyForTheirTexts)
     EXPECT_STREQ(counter->narrow.TextResult().GetString(), "abcdef");
     counter->NondelegatingRelease();
 }
+
+// Built-in functions read their names and arguments in place; numeric ones
+// allocate nothing, and a number text fits in the wide buffer's own room.
+TEST(CounterAllocation, FunctionsAllocateOnlyForTheirTexts)
+{
+    CAtCounterI* counter = new CAtCounterI(nullptr);
+    double value = 0;
+    int32_t status = 0;
+    GetCaseTable();
+    std::vector<unsigned short> numberText;
+    for (const char* p = "RTOS3(-1234567.891, -60, 5) + ITOS(7) + DEGTODMS(-0.5, 3, 2) + IFS(0, x, \"a\")"; *p; ++p)
+        numberText.push_back(static_cast<unsigned char>(*p));
+    numberText.push_back(0);
+
+    const long before = allocations;
+    counter->Compute("sin(PI/2) + max(1, atan2(1, 0), min(3, 4)) + if(0, unknown, ang360(-30)) + round(2.5)"
+                     " + trunc(-2.7) + sqr(3) + pow(2, 3) + RANDOMNUMMAX + GETTICKCOUNT * 0",
+                     nullptr, nullptr, &value, &status);
+    EXPECT_EQ(status, 0);
+    counter->ComputeW(numberText.data(), nullptr, nullptr, &value, &status);
+    EXPECT_EQ(status, kStatusText);
+    EXPECT_FALSE(counter->wide.TextResult().IsAllocated());
+    EXPECT_EQ(allocations, before);
+    counter->NondelegatingRelease();
+}

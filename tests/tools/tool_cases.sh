@@ -123,6 +123,14 @@ run "" -- eval --wide "\"žluť\"" "x := 4, x * x"
 check "eval --wide: stop in UTF-16 units, text through the wide reader" eval '[ $code = 0 ] &&
   has "$out" "\"stop\":6,\"text\":\"žluť\"" && has "$out" "\"value\":16"'
 
+run "" -- eval "RTOS3(-1234567.891, 0, 2)" "DEGTODMS(-0.5, 0, 1)" "max(3, 7, 5) + if(0, 1/0, 2)" "ITOS3(-123)" "PI2"
+check "eval: built-in functions, number texts, lazy IF, whole-word names" eval '[ $code = 1 ] &&
+  has "$out" "\"stop\":25,\"text\":\"-1 234 567.89\"" && has "$out" "\"text\":\"-0° 30´ 0´´\"" &&
+  has "$out" "{\"status\":0,\"value\":9,\"stop\":28}" && has "$out" "\"text\":\"- 123\"" &&
+  has "$out" "{\"status\":6,\"value\":999,\"stop\":0}"'
+run "" -- eval --wide "DEGTODMS(10.5, 0, 1)" "SUBS(\"žluťoučký\", 2, 4)"
+check "eval --wide: DEGTODMS signs through the code page, SUBS in UTF-16 units" eval '[ $code = 0 ] &&
+  has "$out" "\"text\":\"10° 30´ 0´´\"" && has "$out" "\"text\":\"uťo\""'
 # --- axes -----------------------------------------------------------------
 run "" -- axes 1 10.5 -20
 check "axes: FromDtmEx of the module" eval '[ $code = 0 ] && [[ "$out" == "{\"x\":"*",\"y\":"*"}" ]] &&
