@@ -57,3 +57,26 @@ BOOL WritePrivateProfileStringA(LPCSTR lpAppName, LPCSTR lpKeyName, LPCSTR lpStr
 // first 29 characters of the value count. A missing or empty value gives
 // nDefault.
 UINT GetPrivateProfileIntA(LPCSTR lpAppName, LPCSTR lpKeyName, INT nDefault, LPCSTR lpFileName);
+
+// GetPrivateProfileSectionA: the entries of the first section of that name
+// (found as above, a section with a header only), as "name=value" texts
+// with the values as the file holds them (quotes kept), or "name" for a line
+// without '='; comments and entries without a name are left out. Each text
+// is ended by a NUL, the list by a second NUL; the result is the list's
+// length without its last NUL (0 for an empty or missing section, whose
+// buffer holds two NULs). A list that does not fit is cut to nSize - 2
+// bytes, ended by two NULs, and nSize - 2 is returned.
+//
+// WritePrivateProfileSectionA: lpString is "key=value" texts, each ended by
+// a NUL, ended by a second NUL; they become the entries of the section, in
+// one replacement of the file. The first section of the name keeps its
+// place and header, its lines from the first that is not blank to the last
+// give way to the new entries (comments among them too); later sections of
+// the name lose their entries; a missing section is added at the end of the
+// file (not when the list is empty). The rest of the file stays byte for
+// byte. Keys are trimmed, values lose their leading blanks, and texts
+// without '=' are passed over. A null lpString deletes the section; a null
+// or empty section name fails with ERROR_INVALID_PARAMETER, except that
+// both null flush a cache the native build does not have, and succeed.
+DWORD GetPrivateProfileSectionA(LPCSTR lpAppName, LPSTR lpReturnedString, DWORD nSize, LPCSTR lpFileName);
+BOOL WritePrivateProfileSectionA(LPCSTR lpAppName, LPCSTR lpString, LPCSTR lpFileName);

@@ -11,3 +11,15 @@ int RunChildTest(const char* testName, const char* parameter);
 
 // The parameter a child test was started with, or null outside a child.
 const char* ChildTestParameter();
+
+// A child test that runs while its parent goes on: started as RunChildTest
+// starts it, but not waited for.
+struct RunningChild {
+    long long id = -1; // the process (its handle on Windows); -1: none
+    bool Started() const { return id != -1; }
+};
+RunningChild StartChildTest(const char* testName, const char* parameter);
+// Ends the child at once, wherever it is (TerminateProcess on Windows,
+// SIGKILL natively), and waits until it is gone. False when it could not be
+// ended.
+bool KillChildTest(RunningChild& child);

@@ -122,7 +122,6 @@ check "eval --one: the comma ends the expression" eval '[ $code = 0 ] && [ "$out
 run "" -- eval --wide "\"žluť\"" "x := 4, x * x"
 check "eval --wide: stop in UTF-16 units, text through the wide reader" eval '[ $code = 0 ] &&
   has "$out" "\"stop\":6,\"text\":\"žluť\"" && has "$out" "\"value\":16"'
-
 run "" -- eval "RTOS3(-1234567.891, 0, 2)" "DEGTODMS(-0.5, 0, 1)" "max(3, 7, 5) + if(0, 1/0, 2)" "ITOS3(-123)" "PI2"
 check "eval: built-in functions, number texts, lazy IF, whole-word names" eval '[ $code = 1 ] &&
   has "$out" "\"stop\":25,\"text\":\"-1 234 567.89\"" && has "$out" "\"text\":\"-0° 30´ 0´´\"" &&
@@ -131,6 +130,7 @@ check "eval: built-in functions, number texts, lazy IF, whole-word names" eval '
 run "" -- eval --wide "DEGTODMS(10.5, 0, 1)" "SUBS(\"žluťoučký\", 2, 4)"
 check "eval --wide: DEGTODMS signs through the code page, SUBS in UTF-16 units" eval '[ $code = 0 ] &&
   has "$out" "\"text\":\"10° 30´ 0´´\"" && has "$out" "\"text\":\"uťo\""'
+
 # --- axes -----------------------------------------------------------------
 run "" -- axes 1 10.5 -20
 check "axes: FromDtmEx of the module" eval '[ $code = 0 ] && [[ "$out" == "{\"x\":"*",\"y\":"*"}" ]] &&
@@ -145,6 +145,66 @@ run "" -- paths
 check "paths text: one line each" eval '[ $code = 0 ] && count_lines "$out" "	" 5 && has "$out" "language	1"'
 run "" -- language --output json
 check "language json: no setting is English" eval '[ $code = 0 ] && [ "$out" = "{\"setting\":\"\",\"index\":1}" ]'
+
+# --- catalogue (an ini file of its own, never the product's) ----------------
+catdir=$(mktemp -d)
+ini="$catdir/terx.ini"
+printf '[Other]\r\nKey=1\r\n' >"$ini"
+run "" -- catalogue list --ini "$ini"
+check "catalogue list: a missing section holds the built-in Standard" eval '[ $code = 0 ] &&
+  [ "$out" = "Standard	Y X cmt(; \$ ! *)		plg" ]'
+run "" -- catalogue put Body "y x z name sep(;) decc cmt(*)" --info "Měření" --ext "txt csv" --ini "$ini"
+check "catalogue put: saved, the other section kept" eval '[ $code = 0 ] && [ -z "$err" ] &&
+  grep -q "^Key=1" "$ini" && grep -q "^Body@ext=txt csv" "$ini"'
+run "" -- catalogue list --ini "$ini" --output json
+check "catalogue list json: sorted, Czech text, Standard keeps plg" eval '[ $code = 0 ] &&
+  [ "$out" = "{\"entries\":[{\"name\":\"Body\",\"format\":\"y x z name sep(;) decc cmt(*)\",\"description\":\"Měření\",\"suffixes\":\"txt csv\"},{\"name\":\"Standard\",\"format\":\"Y X cmt(; \$ ! *)\",\"description\":\"\",\"suffixes\":\"plg\"}]}" ]'
+run "" -- catalogue show BODY --ini "$ini" --output json
+check "catalogue show: found without regard to case" eval '[ $code = 0 ] &&
+  has "$out" "\"format\":\"y x z name sep(;) decc cmt(*)\"" && has "$out" "\"suffixes\":\"txt csv\""'
+run "" -- catalogue suffix CSV --ini "$ini"
+check "catalogue suffix: the entry that lists it" eval '[ $code = 0 ] && [ "$out" = "Body" ]'
+run "" -- catalogue suffix xyz --ini "$ini"
+check "catalogue suffix: none, exit 1" eval '[ $code = 1 ] && [ -z "$out" ] && has "$err" "xyz"'
+run "" -- read semicolon.txt --by-suffix --ini "$ini" --output csv
+check "read --by-suffix: the catalogue format of .txt" eval '[ $code = 0 ] &&
+  has "$out" "0,1181400.125,744300.5,719.8,0,0,0,,BM2,"'
+run "" -- read semicolon.txt --name standard --ini "$ini" --quiet --output json
+check "read --name: the named format (Y X cannot read these lines)" eval '[ $code = 4 ] && has "$out" "\"result\":4"'
+run "" -- read semicolon.txt --name Missing --ini "$ini"
+check "read --name: a name not in the catalogue" eval '[ $code = 1 ] && has "$err" "no format Missing"'
+run "" -- catalogue put Body "Y X" --ini "$ini"
+check "catalogue put again: keeps description and suffixes" eval '[ $code = 0 ] &&
+  grep -q "^Body=Y X" "$ini" && grep -q "^Body@ext=txt csv" "$ini"'
+run "" -- catalogue put "a=b" "Y X" --ini "$ini"
+check "catalogue put: a name the ini file cannot keep is refused" eval '[ $code = 1 ] && has "$err" "cannot be kept" &&
+  ! grep -q "^a=" "$ini"'
+run "" -- catalogue put Bad "Y X Q" --ini "$ini"
+check "catalogue put: a format that does not read is refused" eval '[ $code = 1 ] && has "$err" "offset 4" &&
+  ! grep -q "^Bad" "$ini"'
+run "" -- catalogue put Mine "X Y" --section Own --ini "$ini"
+run "" -- catalogue list --section Own --ini "$ini"
+check "catalogue --section: a section of its own" eval '[ $code = 0 ] && count_lines "$out" "	" 2 && has "$out" "Mine	X Y"'
+run "" -- catalogue remove body --ini "$ini"
+check "catalogue remove" eval '[ $code = 0 ] && ! grep -q "^Body" "$ini" && grep -q "^Mine=X Y" "$ini"'
+run "" -- catalogue remove body --ini "$ini"
+check "catalogue remove: not there, exit 1" eval '[ $code = 1 ] && has "$err" "no format body"'
+run "" -- catalogue detect semicolon.txt --output json
+check "catalogue detect: the file's .fmt line" eval '[ $code = 0 ] &&
+  [ "$out" = "{\"found\":true,\"format\":\"Y X Z Name sep(;) decc cmt(*)\"}" ]'
+run "" -- catalogue detect survey.txt
+check "catalogue detect: no .fmt line" eval '[ $code = 0 ] && [ "$out" = "found	no
+format	 sys=0" ]'
+run "" -- catalogue detect no-such-file.txt
+check "catalogue detect: a missing file" eval '[ $code = 1 ] && has "$err" "cannot open"'
+for args in "catalogue" "catalogue frob" "catalogue show" "catalogue put A" "catalogue list x" \
+            "catalogue list --info x" "catalogue list --output xml" "read survey.txt --name A --format Y" \
+            "read survey.txt --ini x.ini"; do
+  # shellcheck disable=SC2086
+  run "" -- $args
+  check "usage error: '$args' exits 64, usage on stderr only" eval '[ $code = 64 ] && [ -z "$out" ] && has "$err" "usage"'
+done
+rm -rf "$catdir"
 
 # --- usage ----------------------------------------------------------------
 run "" -- --version

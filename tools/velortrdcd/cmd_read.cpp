@@ -1,13 +1,16 @@
 // velortrdcd read: a point file read into polygons and listed.
 #include "VelorTrDcdFormat.h"
 #include "tools/velortrdcd/commands.h"
+#include "tools/velortrdcd/geojson_out.h"
 #include "tools/velortrdcd/host.h"
 #include "tools/velortrdcd/options.h"
 #include "tools/velortrdcd/record_out.h"
 #include "tools/velortrdcd/text_codec.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
+#include <cstring>
 #include <iostream>
 
 namespace {
@@ -66,14 +69,113 @@ void PrintItems(const std::string& output, const PolygonItemList& items, uint32_
     Out(text);
 }
 
+// The text after the last '.' of the file name, as the catalogue takes it.
+std::string SuffixOf(const std::string& path)
+{
+    const size_t dot = path.rfind('.');
+    const size_t separator = path.find_last_of("\\/");
+    if (dot == std::string::npos || (separator != std::string::npos && separator > dot))
+        return std::string();
+    return path.substr(dot + 1);
+}
+
+bool TakesCatalogue(const ParsedOptions& o)
+{
+    return o.Has("name") || o.Has("by-suffix");
+}
+
+// The format of the file's own ".fmt" line, else the built-in format.
+std::string FileFormat(IVelorTrDcd* decoder, const std::string& path)
+{
+    char text[4096] = {};
+    uint32_t found = 0;
+    if (decoder->DetectFileFormat(path.c_str(), text, &found, 0) == 0 && found && std::strlen(text) < sizeof text)
+        return text;
+    return DefaultFormat;
+}
+
+// The format to read with: --format, or the catalogue's by --name or by the
+// file's suffix (else --name, else "Standard"), or else the file's ".fmt"
+// line. False when the catalogue has no such format.
+bool ReadingFormat(const ParsedOptions& o, IVelorTrDcd* decoder, std::string* format)
+{
+    if (!TakesCatalogue(o)) {
+        *format = o.Has("format") ? o.Get("format", "") : FileFormat(decoder, o.positional[0]);
+        return true;
+    }
+    const std::string sectionText = o.Get("section", "");
+    const char* section = sectionText.empty() ? nullptr : sectionText.c_str();
+    std::string name = o.Get("name", "");
+    if (o.Has("by-suffix")) {
+        char byName[256];
+        decoder->GetFormatForSuffix(section, SuffixOf(o.positional[0]).c_str(), byName);
+        if (byName[0])
+            name = byName;
+    }
+    char text[256];
+    if (decoder->GetFormatEntry(section, name.c_str(), text, nullptr, nullptr) != 0) {
+        WriteText(stderr, "velortrdcd: no format " + AnsiToUtf8(name.c_str()) + " in the catalogue\n");
+        return false;
+    }
+    *format = text;
+    return true;
+}
+
+// Usage errors of the format options; empty when there is none.
+std::string FormatOptionError(const ParsedOptions& o)
+{
+    if (o.Has("format") && TakesCatalogue(o))
+        return "--format goes without --name and --by-suffix";
+    if ((o.Has("section") || o.Has("ini")) && !TakesCatalogue(o))
+        return "--section and --ini go with --name or --by-suffix";
+    const std::string output = o.Get("output", "text");
+    if (output != "text" && output != "json" && output != "csv" && output != "geojson")
+        return "--output is text, json, csv or geojson";
+    if ((o.Has("points") || o.Has("crs")) && output != "geojson")
+        return "--points and --crs go with --output geojson";
+    if (o.Has("crs") && o.Get("crs", "") != "5514" && o.Get("crs", "") != "none")
+        return "--crs is 5514 or none";
+    return std::string();
+}
+
+void ModuleToInternal(double* x, double* y, double fileX, double fileY, short system)
+{
+    if (!CallFromDtmEx(x, y, fileX, fileY, system)) {
+        *x = fileX;
+        *y = fileY;
+    }
+}
+
+// The GeoJSON settings of the format read with: its coordinate system and
+// whether it has a z field.
+bool GeoJsonSettings(const ParsedOptions& o, IVelorTrDcd* decoder, const std::string& format, GeoJsonOptions* g)
+{
+    PointFormat* model = NewPointFormat();
+    if (!model)
+        return false;
+    uint32_t result = 0;
+    decoder->ParseFormat(model, format.c_str(), &result, nullptr);
+    g->coordSystem = model->coordSystem;
+    g->hasZ = std::find(model->fields.begin(), model->fields.end(), FieldKind(2)) != model->fields.end();
+    DeletePointFormat(model);
+    g->crs = o.Get("crs", "5514") != "none";
+    g->points = o.Has("points");
+    g->toInternal = ModuleToInternal;
+    return true;
+}
+
 } // namespace
 
 int RunRead(const Args& args, const char* usage)
 {
     const ParsedOptions o = ParseOptions(args, {{"format", true}, {"first", true}, {"last", true},
-                                                {"output", true}, {"unknown", true}, {"quiet", false}});
+                                                {"output", true}, {"unknown", true}, {"quiet", false},
+                                                {"name", true}, {"by-suffix", false}, {"section", true},
+                                                {"ini", true}, {"points", false}, {"crs", true}});
     if (!o.error.empty())
         return UsageError(o.error, usage);
+    if (!FormatOptionError(o).empty())
+        return UsageError(FormatOptionError(o), usage);
     if (o.positional.size() != 1)
         return UsageError("read takes one FILE", usage);
     long long first = 0, last = 0;
@@ -81,14 +183,16 @@ int RunRead(const Args& args, const char* usage)
         !ParseInteger(o.Get("last", "0"), 0, UINT32_MAX, &last))
         return UsageError("--first and --last take a line number", usage);
     const std::string output = o.Get("output", "text");
-    if (output != "text" && output != "json" && output != "csv")
-        return UsageError("--output is text, json or csv", usage);
     UnknownMode mode = StdinIsTerminal() ? UnknownMode::kAsk : UnknownMode::kSkip;
     if (o.Has("unknown") && !ParseUnknownMode(o.Get("unknown", ""), &mode))
         return UsageError("--unknown is ask, skip, stop or quiet", usage);
 
     auto* decoder = static_cast<IVelorTrDcd*>(CreateComponent(CLSID_CDecodeTxLine, IID_IVelorTrDcd));
-    if (!decoder || !RouteMessageBoxesToStderr() || !SetUnknownAnswerer(AnswerUnknown, &mode)) {
+    std::string format;
+    GeoJsonOptions geojson;
+    if (!decoder || !RouteMessageBoxesToStderr() || !SetUnknownAnswerer(AnswerUnknown, &mode) ||
+        (o.Has("ini") && !SetCatalogueIni(o.Get("ini", ""))) || !ReadingFormat(o, decoder, &format) ||
+        (output == "geojson" && !GeoJsonSettings(o, decoder, format, &geojson))) {
         ReleaseComponent(decoder);
         return 1;
     }
@@ -96,10 +200,12 @@ int RunRead(const Args& args, const char* usage)
     PolygonItemList* items = nullptr;
     decoder->GetEmptyItemList(&items);
     uint32_t linesRead = 0, result = 0;
-    const std::string format = o.Get("format", DefaultFormat);
     decoder->ReadPointFile(o.positional[0].c_str(), format.c_str(), items, static_cast<int32_t>(first),
                            static_cast<uint32_t>(last), 0, 0, &linesRead, &result);
-    PrintItems(output, *items, result, linesRead);
+    if (output == "geojson")
+        Out(GeoJson(*items, geojson));
+    else
+        PrintItems(output, *items, result, linesRead);
     if (result == 1)
         WriteText(stderr, "velortrdcd: cannot open " + AnsiToUtf8(o.positional[0].c_str()) + "\n");
     decoder->FreeItemList(items);

@@ -19,6 +19,10 @@ typedef void (*FormatFn)(PointFormat*);
 typedef void (*FromDtmExFn)(double*, double*, double, double, short);
 typedef uint32_t (*GetTextFn)(int32_t, char*, uint32_t);
 typedef int32_t (*GetLanguageFn)(char*, uint32_t);
+typedef void (*SetCatalogueIniFn)(const char*);
+typedef uint32_t (*ListCatalogueFn)(const char*, char*, uint32_t);
+typedef int32_t (*PutCatalogueFn)(const char*, const char*, const char*, const char*, const char*);
+typedef int32_t (*RemoveCatalogueFn)(const char*, const char*);
 
 // The export of the given name, loading the module when needed.
 template <class F>
@@ -33,6 +37,28 @@ F Export(const char* name)
     if (!f)
         std::fprintf(stderr, "velortrdcd: the module has no export %s\n", name);
     return f;
+}
+
+// A section argument for the module: null for the default one.
+const char* SectionArgument(const std::string& section)
+{
+    return section.empty() ? nullptr : section.c_str();
+}
+
+// The texts of a block of NUL-ended texts, four an entry.
+std::vector<CatalogueEntryTexts> EntriesOfBlock(const std::vector<char>& block)
+{
+    std::vector<CatalogueEntryTexts> entries;
+    std::string texts[4];
+    size_t at = 0;
+    while (at < block.size() && block[at] != '\0') {
+        for (std::string& text : texts) {
+            text.assign(block.data() + at);
+            at += text.size() + 1;
+        }
+        entries.push_back({texts[0], texts[1], texts[2], texts[3]});
+    }
+    return entries;
 }
 
 int ResponderToStderr(void*, HWND, const char* text, const char* caption, UINT, DWORD)
@@ -137,4 +163,42 @@ bool LanguageSetting(std::string* setting, int* index)
     *index = get(code, sizeof code);
     setting->assign(code);
     return true;
+}
+
+bool SetCatalogueIni(const std::string& path)
+{
+    const auto set = Export<SetCatalogueIniFn>("VelorSetCatalogueIni");
+    if (set)
+        set(path.empty() ? nullptr : path.c_str());
+    return set != nullptr;
+}
+
+bool ListCatalogue(const std::string& section, std::vector<CatalogueEntryTexts>* entries)
+{
+    const auto list = Export<ListCatalogueFn>("VelorCatalogueList");
+    if (!list)
+        return false;
+    std::vector<char> block;
+    for (uint32_t size = list(SectionArgument(section), nullptr, 0); block.size() < size;) {
+        block.assign(size, '\0');
+        size = list(SectionArgument(section), block.data(), size); // the file may have grown
+    }
+    *entries = EntriesOfBlock(block);
+    return true;
+}
+
+int PutCatalogueEntry(const std::string& section, const std::string& name, const std::string& format,
+                      const std::string* description, const std::string* suffixes)
+{
+    const auto put = Export<PutCatalogueFn>("VelorCataloguePut");
+    if (!put)
+        return -1;
+    return put(SectionArgument(section), name.c_str(), format.c_str(), description ? description->c_str() : nullptr,
+               suffixes ? suffixes->c_str() : nullptr);
+}
+
+int RemoveCatalogueEntry(const std::string& section, const std::string& name)
+{
+    const auto remove = Export<RemoveCatalogueFn>("VelorCatalogueRemove");
+    return remove ? remove(SectionArgument(section), name.c_str()) : -1;
 }

@@ -7,6 +7,7 @@
 #include "decoder/decode_reports.h"
 
 #include <string>
+#include <vector>
 
 // A new object of the class with the interface, or null.
 IUnknown* CreateComponent(REFCLSID clsid, REFIID iid);
@@ -44,3 +45,20 @@ bool ProductPath(int which, std::string* path);
 
 // The language setting as stored (ANSI) and its index; false as above.
 bool LanguageSetting(std::string* setting, int* index);
+
+// The format catalogue through the module's exports; false (or -1) when the
+// module has no such export. An empty section is the module's default.
+// Points the module's catalogues at the ini file (empty: the product's).
+bool SetCatalogueIni(const std::string& path);
+
+struct CatalogueEntryTexts {
+    std::string name, format, description, suffixes; // ANSI
+};
+bool ListCatalogue(const std::string& section, std::vector<CatalogueEntryTexts>* entries);
+
+// Adds or replaces an entry and saves the section (a null description or
+// suffix list keeps the entry's own); removes an entry and saves. Returns the
+// module's result: 0 done, 1 refused, 2 no such entry, 3 not saved.
+int PutCatalogueEntry(const std::string& section, const std::string& name, const std::string& format,
+                      const std::string* description, const std::string* suffixes);
+int RemoveCatalogueEntry(const std::string& section, const std::string& name);

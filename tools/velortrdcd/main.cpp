@@ -16,9 +16,15 @@ struct Command {
 
 const Command kCommands[] = {
     {"read", RunRead,
-     "velortrdcd read FILE [--format TEXT] [--first N] [--last N] [--output text|json|csv]\n"
+     "velortrdcd read FILE [--format TEXT | --name NAME | --by-suffix] [--section NAME] [--ini PATH]\n"
+     "                     [--first N] [--last N] [--output text|json|csv|geojson [--points] [--crs 5514|none]]\n"
      "                     [--unknown ask|skip|stop|quiet] [--quiet]\n"
      "  Reads a point file into polygons. --quiet turns the decoder's error messages off.\n"
+     "  The format: TEXT, the catalogue's format NAME, or the one whose suffixes hold the\n"
+     "  file's suffix (else NAME, else \"Standard\"); the catalogue is --section of --ini.\n"
+     "  Without these, the file's own \".fmt\" line, else the built-in format.\n"
+     "  geojson: a FeatureCollection in S-JTSK / Krovak East North (EPSG:5514), each polygon a\n"
+     "  feature (--points: each point too); --crs none keeps the file's coordinates.\n"
      "  Unknown commands: ask on the terminal, skip them, stop reading, or skip them silently.\n"
      "  Exit code: the reading's result (0 done, 1 cannot open, 2 cancelled, 3-9 bad line).\n"},
     {"decode", RunDecode,
@@ -42,6 +48,14 @@ const Command kCommands[] = {
      "velortrdcd language [--output text|json]\n"
      "  The product's language setting and the index it selects (0 Czech, 1 English,\n"
      "  2 German, 3 French, 4 Slovak).\n"},
+    {"catalogue", RunCatalogue,
+     "velortrdcd catalogue list | show NAME | suffix SUFFIX | remove NAME | detect FILE\n"
+     "                     | put NAME FORMAT [--info TEXT] [--ext \"SUFFIXES\"]\n"
+     "                     [--section NAME] [--ini PATH] [--output text|json]\n"
+     "  The named point-file formats of a section (default SectFmtPoi) of the product's\n"
+     "  ini file, or of the ini file PATH: listed (name, format, description, suffixes),\n"
+     "  looked up by name or suffix, added or replaced, removed; detect: a data file's\n"
+     "  own \".fmt\" line. put keeps the entry's description and suffixes unless given.\n"},
 };
 
 std::string GeneralUsage()

@@ -1,0 +1,92 @@
+// The scan of a data file for its own format: a ".fmt" line among its first
+// lines, and whether its first significant line holds only a model name.
+#include "formats/catalogue.h"
+
+#include "common/text_compare.h"
+#include "common/text_file.h"
+#include "formats/format_text.h"
+
+namespace {
+
+const int kFormatLineLimit = 51;
+const UINT kOpenForReading = CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary;
+
+bool IsBlank(char c)
+{
+    const unsigned char u = static_cast<unsigned char>(c);
+    return u >= 1 && u <= 32;
+}
+
+const char* SkipBlanks(const char* p)
+{
+    while (IsBlank(*p))
+        ++p;
+    return p;
+}
+
+// The end of the run of characters above code 32 at p.
+const char* SkipWord(const char* p)
+{
+    while (static_cast<unsigned char>(*p) > 32)
+        ++p;
+    return p;
+}
+
+bool BeginsWithCommentWord(const char* text, const PointFormat& model)
+{
+    for (const CString& word : model.commentWords) {
+        if (!word.IsEmpty() && StartsWithNoCase(text, word))
+            return true;
+    }
+    return false;
+}
+
+// Reads the first lines of the open file for a ".fmt" line; returns the
+// result of reading its format, or -1 when there is none.
+int ReadFormatLine(CMVFile<CFile>& file, PointFormat& model, bool& found)
+{
+    CString line;
+    for (int count = 0; count < kFormatLineLimit && file.ReadLine(line); ++count) {
+        const char* after = nullptr;
+        if (StartsWithNoCase(SkipBlanks(line), ".fmt", &after)) {
+            found = true;
+            return ParseFormatText(model, after, nullptr);
+        }
+    }
+    return -1;
+}
+
+// Whether the first line of the open file that is neither blank nor a
+// comment holds one word and nothing else.
+bool FirstLineIsOneWord(CMVFile<CFile>& file, const PointFormat& model)
+{
+    CString line;
+    while (file.ReadLine(line)) {
+        const char* text = SkipBlanks(line);
+        if (*text == '\0' || BeginsWithCommentWord(text, model))
+            continue;
+        const char* end = SkipWord(text);
+        return end > text && *SkipBlanks(end) == '\0';
+    }
+    return false;
+}
+
+} // namespace
+
+int ScanFileForFormat(const char* path, PointFormat& model, bool& found)
+{
+    found = false;
+    CMVFile<CFile> file;
+    if (!path || !file.Open(path, kOpenForReading, FALSE))
+        return -1;
+    const int parsed = ReadFormatLine(file, model, found);
+    file.Close();
+    if (parsed > 0)
+        return 0; // a bad ".fmt" line: the model stays as far as it was read
+    model.modelNameInHeader = 0;
+    if (file.Open(path, kOpenForReading, FALSE)) {
+        model.modelNameInHeader = FirstLineIsOneWord(file, model) ? 1 : 0;
+        file.Close();
+    }
+    return 0;
+}

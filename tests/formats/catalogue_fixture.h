@@ -1,0 +1,93 @@
+// A folder of its own for every catalogue test, an ini file in it, and short
+// ways to fill and read catalogues of that file.
+#pragma once
+
+#include "formats/catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <random>
+#include <string>
+#include <vector>
+
+class CatalogueFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::random_device random;
+        do {
+            dir_ = std::filesystem::temp_directory_path() /
+                   ("velor-catalogue-" + test + "-" + std::to_string(random()));
+        } while (!std::filesystem::create_directory(dir_));
+        ini_ = Path("terx.ini");
+    }
+
+    void TearDown() override
+    {
+        std::error_code ignored;
+        std::filesystem::remove_all(dir_, ignored);
+    }
+
+    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+    void Put(const std::string& name, const std::string& bytes) const
+    {
+        std::ofstream(dir_ / name, std::ios::binary) << bytes;
+    }
+
+    std::string Get(const std::string& name) const
+    {
+        std::ifstream file(dir_ / name, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+    }
+
+    // A catalogue of the test's ini file, loaded from section.
+    FormatCatalogue Loaded(const char* section = kDefaultFormatSection) const
+    {
+        FormatCatalogue catalogue(ini_.c_str());
+        catalogue.LoadCatalogue(section);
+        return catalogue;
+    }
+
+    // The value of a key of the test's ini file as the configuration reads it.
+    std::string Value(const char* section, const char* key) const
+    {
+        char buffer[512];
+        GetPrivateProfileStringA(section, key, "<missing>", buffer, sizeof buffer, ini_.c_str());
+        return buffer;
+    }
+
+    std::filesystem::path dir_;
+    std::string ini_;
+};
+
+inline std::string Str(const CString& text)
+{
+    return std::string(text.GetString(), static_cast<size_t>(text.GetLength()));
+}
+
+// The names of a catalogue, in its order.
+inline std::vector<std::string> NamesOf(const FormatCatalogue& catalogue)
+{
+    std::vector<CString> names;
+    catalogue.ListNames(names);
+    std::vector<std::string> texts;
+    for (const CString& name : names)
+        texts.push_back(Str(name));
+    return texts;
+}
+
+// Every entry as one text "name|format|description|suffixes", in order.
+inline std::vector<std::string> EntriesOf(const FormatCatalogue& catalogue)
+{
+    std::vector<std::string> texts;
+    for (CatalogueIndex i = 0; i < catalogue.Count(); ++i) {
+        const FormatEntry& e = catalogue.Entry(i);
+        texts.push_back(Str(e.name) + "|" + Str(e.format) + "|" + Str(e.description) + "|" + Str(e.suffixes));
+    }
+    return texts;
+}
