@@ -1,19 +1,17 @@
 // The decoder's reports: composing their texts, the message box of an input
-// error and the answerer of the unknown-command question.
+// error and the answerer of the unknown-command question (by default the
+// decode-error dialog).
 #include "decoder/decode_reports.h"
 
 #include "decoder/CDecodeTxLine.h"
 #include "common/decoder_texts.h"
+#include "dialogs/decode_error_dialog.h"
 
 namespace {
 
-uint16_t AnswerSkipLine(void*, const char*, const char*, uint32_t, const char*)
-{
-    return kAnswerSkipLine;
-}
-
-// The one answerer of the process, like the one dialog it stands for.
-UnknownCommandAnswerer g_answerer = &AnswerSkipLine;
+// The one answerer of the process: the decode-error dialog unless a host
+// installed its own.
+UnknownCommandAnswerer g_answerer = &AnswerWithDecodeErrorDialog;
 void* g_answererContext = nullptr;
 
 const char* OrEmpty(const char* text)
@@ -25,7 +23,7 @@ const char* OrEmpty(const char* text)
 
 void SetUnknownCommandAnswerer(UnknownCommandAnswerer answerer, void* context)
 {
-    g_answerer = answerer ? answerer : &AnswerSkipLine;
+    g_answerer = answerer ? answerer : &AnswerWithDecodeErrorDialog;
     g_answererContext = answerer ? context : nullptr;
 }
 

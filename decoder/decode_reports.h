@@ -21,7 +21,9 @@ typedef uint16_t (*UnknownCommandAnswerer)(void* context, const char* message, c
                                            uint32_t lineNumber, const char* lineText);
 
 // Installs an answerer with its context; a null answerer brings back the
-// default, which answers 1.
+// default: the decode-error dialog (on Windows the user answers; natively,
+// with no dialog driver installed, the stand-in dialog ends with its default
+// button, OK, and the answer is 1).
 void SetUnknownCommandAnswerer(UnknownCommandAnswerer answerer, void* context);
 
 // The texts of the two reports.

@@ -8,6 +8,7 @@
 #include "common/config.h"
 #include "common/language.h"
 #include "decoder/decode_reports.h"
+#include "platform/classlib/DialogDriver.h"
 #include "platform/platform.h"
 
 #include <cstring>
@@ -16,6 +17,13 @@
 extern "C" void VelorSetUnknownCommandAnswerer(UnknownCommandAnswerer answerer, void* context)
 {
     SetUnknownCommandAnswerer(answerer, context);
+}
+
+// Installs the routine that acts in the module's dialogs and menus as a user
+// would (see platform/classlib/DialogDriver.h); null removes it.
+extern "C" void VelorSetDialogDriver(DialogDriver driver, void* context)
+{
+    SetDialogDriver(driver, context);
 }
 
 extern "C" void VelorSetMessageBoxResponder(MessageBoxResponder responder, void* context)

@@ -7,6 +7,7 @@
 #include "common/language.h"
 #include "common/text_tables.h"
 #include "decoder/item_list.h"
+#include "dialogs/decode_error_dialog.h"
 #include "server/exports.h"
 
 namespace {
@@ -18,12 +19,15 @@ void ModuleAttach(HINSTANCE instance)
     moduleInstance = instance;
     // The texts keep the language of the product's setting until unload.
     FillLoadTimeTables(GetLanguage());
+    // The one decode-error dialog lives as long as the module.
+    OpenDecodeErrorDialog();
 }
 
 void ModuleDetach()
 {
     ReleaseStaticDecoder();
     ReleaseEmptyItemList();
+    CloseDecodeErrorDialog();
     moduleInstance = nullptr;
 }
 

@@ -12,3 +12,4 @@
 #include "platform/posix/handles.h"
 #include "platform/posix/mapping.h"
 #include "platform/posix/profile.h"
+#include "platform/posix/window.h"

@@ -82,6 +82,16 @@ run "n
 " -- read unknown-command.txt --unknown ask --output csv
 check "read --unknown ask: 'n' asks once and reads on" eval '[ $code = 0 ] &&
   [ "$(printf "%s\n" "$err" | grep -c "Unknown command")" = 1 ] && has "$out" "0,6,5,"'
+if [ -z "$runner" ]; then
+  # Natively the decode-error dialog is the stand-in: with no driver it ends
+  # with its default button, OK, which skips the line and reads on.
+  run "" -- read unknown-command.txt --unknown dialog --output csv
+  check "read --unknown dialog: the stand-in answers OK, every unknown line skipped" eval '[ $code = 0 ] &&
+    [ "$(printf "%s\n" "$out" | wc -l)" = 4 ] && has "$out" "0,6,5," && lacks "$err" "[c]ancel"'
+fi
+run "" -- read unknown-command.txt --unknown nonsense
+check "read --unknown with an unknown mode: a usage error naming the modes" eval '[ $code = 64 ] &&
+  has "$err" "ask, skip, stop, quiet or dialog"'
 run "" -- read bad-line.txt
 check "read a bad line: result 4, the message on stderr only" eval '[ $code = 4 ] &&
   has "$err" "abc" && lacks "$out" "abc" && has "$out" "1 points"'

@@ -15,7 +15,7 @@
 
 namespace {
 
-enum class UnknownMode { kAsk, kSkip, kStop, kQuiet };
+enum class UnknownMode { kAsk, kSkip, kStop, kQuiet, kDialog };
 
 // Asks on the terminal; an empty or unreadable answer skips the line.
 uint16_t AskOnTerminal(const char* message)
@@ -47,6 +47,7 @@ bool ParseUnknownMode(const std::string& text, UnknownMode* mode)
     else if (text == "skip") *mode = UnknownMode::kSkip;
     else if (text == "stop") *mode = UnknownMode::kStop;
     else if (text == "quiet") *mode = UnknownMode::kQuiet;
+    else if (text == "dialog") *mode = UnknownMode::kDialog;
     else return false;
     return true;
 }
@@ -185,12 +186,14 @@ int RunRead(const Args& args, const char* usage)
     const std::string output = o.Get("output", "text");
     UnknownMode mode = StdinIsTerminal() ? UnknownMode::kAsk : UnknownMode::kSkip;
     if (o.Has("unknown") && !ParseUnknownMode(o.Get("unknown", ""), &mode))
-        return UsageError("--unknown is ask, skip, stop or quiet", usage);
+        return UsageError("--unknown is ask, skip, stop, quiet or dialog", usage);
 
     auto* decoder = static_cast<IVelorTrDcd*>(CreateComponent(CLSID_CDecodeTxLine, IID_IVelorTrDcd));
     std::string format;
     GeoJsonOptions geojson;
-    if (!decoder || !RouteMessageBoxesToStderr() || !SetUnknownAnswerer(AnswerUnknown, &mode) ||
+    // With "dialog" the module's own answerer, the decode-error dialog, stays.
+    const UnknownCommandAnswerer answerer = mode == UnknownMode::kDialog ? nullptr : &AnswerUnknown;
+    if (!decoder || !RouteMessageBoxesToStderr() || !SetUnknownAnswerer(answerer, &mode) ||
         (o.Has("ini") && !SetCatalogueIni(o.Get("ini", ""))) || !ReadingFormat(o, decoder, &format) ||
         (output == "geojson" && !GeoJsonSettings(o, decoder, format, &geojson))) {
         ReleaseComponent(decoder);

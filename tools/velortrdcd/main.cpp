@@ -18,7 +18,7 @@ const Command kCommands[] = {
     {"read", RunRead,
      "velortrdcd read FILE [--format TEXT | --name NAME | --by-suffix] [--section NAME] [--ini PATH]\n"
      "                     [--first N] [--last N] [--output text|json|csv|geojson [--points] [--crs 5514|none]]\n"
-     "                     [--unknown ask|skip|stop|quiet] [--quiet]\n"
+     "                     [--unknown ask|skip|stop|quiet|dialog] [--quiet]\n"
      "  Reads a point file into polygons. --quiet turns the decoder's error messages off.\n"
      "  The format: TEXT, the catalogue's format NAME, or the one whose suffixes hold the\n"
      "  file's suffix (else NAME, else \"Standard\"); the catalogue is --section of --ini.\n"
