@@ -5,6 +5,7 @@
 // All texts are narrow, in the Windows-1250 code page.
 #pragma once
 
+#include "VelorTrDcdFormat.h"
 #include "common/language.h"
 #include "platform/platform.h"
 
@@ -25,7 +26,6 @@ enum FrameworkTextId : int {
     kFrameworkTextCount
 };
 
-const int kFieldKindCount = 17;
 const int kCoordSystemCount = 8;
 
 extern const char* g_commonTexts[kCommonTextCount];

@@ -18,18 +18,7 @@ void CDlgDecodePoiErr::DoDataExchange(CDataExchange* exchange)
     CMVDialog::DoDataExchange(exchange);
     if (exchange->Failed())
         return;
-    const HWND text = GetDlgItem(kDecodeErrorMessage);
-    if (!text)
-        return;
-    if (exchange->m_bSaveAndValidate) {
-        CString shown;
-        const int length = ::GetWindowTextLengthA(text);
-        ::GetWindowTextA(text, shown.GetBuffer(length), length + 1);
-        shown.ReleaseBuffer();
-        message = shown;
-    } else {
-        ::SetWindowTextA(text, message);
-    }
+    ExchangeItemText(exchange, kDecodeErrorMessage, message);
 }
 
 bool CDlgDecodePoiErr::OnCommandMap(UINT id, int code)

@@ -136,6 +136,20 @@ void CMVDialog::ExchangeControl(CMVCtr& control, CDataExchange* exchange)
         exchange->Fail();
 }
 
+void CMVDialog::ExchangeItemText(CDataExchange* exchange, int id, CString& text)
+{
+    const HWND item = GetDlgItem(id);
+    if (!item)
+        return;
+    if (!exchange->m_bSaveAndValidate) {
+        ::SetWindowTextA(item, text);
+        return;
+    }
+    const int length = ::GetWindowTextLengthA(item);
+    ::GetWindowTextA(item, text.GetBuffer(length), length + 1);
+    text.ReleaseBuffer();
+}
+
 void CMVDialog::ApplyLayout(CMVCtr& control)
 {
     CWnd* window = control.Window();

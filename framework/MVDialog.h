@@ -55,6 +55,10 @@ public:
     virtual void Show(bool show);
     virtual bool IsVisible() const;
 
+    // Exchanges text with the window text of the item id, a control that
+    // has no control object; nothing when the item is not there.
+    void ExchangeItemText(CDataExchange* exchange, int id, CString& text);
+
     void Register(CMVCtr* control);
     void Unregister(CMVCtr* control);
     const std::vector<CMVCtr*>& Controls() const { return controls; }

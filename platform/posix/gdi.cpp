@@ -193,6 +193,18 @@ HGDIOBJ SelectObject(HDC dc, HGDIOBJ object)
     return previous;
 }
 
+BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int count, LPSIZE size)
+{
+    DeviceContext* context = ContextOf(dc);
+    if (!context || !size || count < 0 || (count > 0 && !text))
+        return FALSE;
+    const LONG height = static_cast<const FontObject*>(context->font)->font.lfHeight;
+    const LONG cy = height < 0 ? -height : height > 0 ? height : 13;
+    size->cx = static_cast<LONG>(count) * ((cy + 1) / 2);
+    size->cy = cy;
+    return TRUE;
+}
+
 HBRUSH CreateSolidBrush(COLORREF color)
 {
     auto* brush = new BrushObject{color};

@@ -62,6 +62,9 @@ BOOL GetClientRect(HWND window, LPRECT rect);
 BOOL ScreenToClient(HWND window, LPPOINT point);
 BOOL ClientToScreen(HWND window, LPPOINT point);
 int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count);
+// The mouse position in screen coordinates: the headless stand-in has no
+// mouse, so it is the screen's top left corner.
+BOOL GetCursorPos(LPPOINT point);
 
 HWND SetFocus(HWND window);
 HWND GetFocus();
@@ -121,6 +124,9 @@ int ReleaseDC(HWND window, HDC dc);
 int GetDeviceCaps(HDC dc, int index);
 int MulDiv(int number, int numerator, int denominator);
 HGDIOBJ SelectObject(HDC dc, HGDIOBJ object);
+// The stand-in has no glyphs: every character counts the average width of
+// the selected font (half its height, rounded up), a line its height.
+BOOL GetTextExtentPoint32A(HDC dc, LPCSTR text, int count, LPSIZE size);
 HBRUSH CreateSolidBrush(COLORREF color);
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 COLORREF SetBkColor(HDC dc, COLORREF color);

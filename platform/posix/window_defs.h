@@ -30,6 +30,12 @@ struct POINT {
 };
 typedef POINT* LPPOINT;
 
+struct SIZE {
+    LONG cx;
+    LONG cy;
+};
+typedef SIZE* LPSIZE;
+
 struct MSG {
     HWND hwnd;
     UINT message;

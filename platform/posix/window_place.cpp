@@ -162,6 +162,15 @@ BOOL ClientToScreen(HWND window, LPPOINT point)
     return TRUE;
 }
 
+BOOL GetCursorPos(LPPOINT point)
+{
+    if (!point)
+        return FALSE;
+    point->x = 0;
+    point->y = 0;
+    return TRUE;
+}
+
 int MapWindowPoints(HWND from, HWND to, LPPOINT points, UINT count)
 {
     POINT fromOrigin = {0, 0}, toOrigin = {0, 0};

@@ -4,45 +4,25 @@
 
 #include "formats/catalogue.h"
 
+#include "../support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
-class CatalogueFiles : public ::testing::Test {
+class CatalogueFiles : public ::testing::Test, protected TempFolder {
 protected:
     void SetUp() override
     {
-        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::random_device random;
-        do {
-            dir_ = std::filesystem::temp_directory_path() /
-                   ("velor-catalogue-" + test + "-" + std::to_string(random()));
-        } while (!std::filesystem::create_directory(dir_));
+        MakeFolder("catalogue");
         ini_ = Path("terx.ini");
     }
 
     void TearDown() override
     {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
-    }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-    void Put(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    }
-
-    std::string Get(const std::string& name) const
-    {
-        std::ifstream file(dir_ / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        RemoveFolder();
     }
 
     // A catalogue of the test's ini file, loaded from section.
@@ -61,7 +41,6 @@ protected:
         return buffer;
     }
 
-    std::filesystem::path dir_;
     std::string ini_;
 };
 

@@ -4,47 +4,25 @@
 
 #include "platform/platform.h"
 
+#include "../support/temp_folder.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <random>
 #include <string>
 
-class ProfileFiles : public ::testing::Test {
+class ProfileFiles : public ::testing::Test, protected TempFolder {
 protected:
     void SetUp() override
     {
-        std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-        std::random_device random;
-        do {
-            dir_ = std::filesystem::temp_directory_path() /
-                   ("velor-profile-" + test + "-" + std::to_string(random()));
-        } while (!std::filesystem::create_directory(dir_));
+        MakeFolder("profile");
     }
 
     void TearDown() override
     {
-        std::error_code ignored;
-        std::filesystem::remove_all(dir_, ignored);
+        RemoveFolder();
     }
-
-    std::string Path(const std::string& name) const { return (dir_ / name).string(); }
-
-    void Put(const std::string& name, const std::string& bytes) const
-    {
-        std::ofstream(dir_ / name, std::ios::binary) << bytes;
-    }
-
-    std::string Get(const std::string& name) const
-    {
-        std::ifstream file(dir_ / name, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-    }
-
-    bool Exists(const std::string& name) const { return std::filesystem::exists(dir_ / name); }
 
     // GetPrivateProfileStringA into a buffer of size bytes (at most 256),
     // filled with 0x7F first. Returns the result; bytes receives the first
@@ -76,6 +54,5 @@ protected:
         return WritePrivateProfileStringA(section, key, value, Path(file).c_str());
     }
 
-    std::filesystem::path dir_;
     mutable std::string last_;  // the whole buffer of the last Read
 };

@@ -216,6 +216,70 @@ for args in "catalogue" "catalogue frob" "catalogue show" "catalogue put A" "cat
 done
 rm -rf "$catdir"
 
+# --- format-dialog (natively: the stand-in confirms what the dialog opens with)
+if [ -z "$runner" ]; then
+  fmtdir=$(mktemp -d)
+  ini="$fmtdir/terx.ini"
+  printf '[Other]\r\nKey=1\r\n' >"$ini"
+  printf 'Y X\r\n1 2\r\n' >"$fmtdir/lipno.pts"
+  run "" -- catalogue put "Měření" "Y X Z Name sep(,) cmt(*)" --ext "pts" --ini "$ini"
+  run "" -- catalogue put Body "Name X Y Z decc cmt(#)" --ini "$ini"
+  run "" -- catalogue put Mine "X Y Z cmt(*)" --ext "pts" --section Own --ini "$ini"
+  before=$(cksum <"$ini")
+  run "" -- format-dialog "$fmtdir/lipno.pts" --ini "$ini" --output json
+  check "format-dialog: the entry that claims the file's suffix, its name in UTF-8" eval '[ $code = 0 ] &&
+    [ "$out" = "{\"confirmed\":true,\"name\":\"Měření\",\"format\":\"Y X Z Name sep(,) cmt(*)\"}" ]'
+  run "" -- format-dialog "$fmtdir/lipno.pts" --name Body --ini "$ini"
+  check "format-dialog text: the suffix's entry goes before --name, two lines" eval '[ $code = 0 ] &&
+    [ "$out" = "name: Měření
+format: Y X Z Name sep(,) cmt(*)" ]'
+  run "" -- format-dialog "$fmtdir/lipno.dat" --name body --ini "$ini" --output json
+  check "format-dialog: a suffix nobody claims (a missing file) takes --name" eval '[ $code = 0 ] &&
+    [ "$out" = "{\"confirmed\":true,\"name\":\"Body\",\"format\":\"Name X Y Z decc cmt(#)\"}" ]'
+  run "" -- format-dialog --ini "$ini" --output json
+  check "format-dialog without a file or a name: Standard" eval '[ $code = 0 ] &&
+    [ "$out" = "{\"confirmed\":true,\"name\":\"Standard\",\"format\":\"Y X cmt(; \$ ! *)\"}" ]'
+  run "" -- format-dialog "$fmtdir/lipno.pts" --section Own --ini "$ini" --output json
+  check "format-dialog --section: the catalogue of that section" eval '[ $code = 0 ] &&
+    [ "$out" = "{\"confirmed\":true,\"name\":\"Mine\",\"format\":\"X Y Z cmt(*)\"}" ]'
+  run "" -- format-dialog semicolon.txt --name Body --ini "$ini" --output json
+  check "format-dialog: the file's .fmt line goes before the catalogue, no name chosen" eval '[ $code = 0 ] &&
+    [ "$out" = "{\"confirmed\":true,\"name\":\"\",\"format\":\"Y X Z Name sep(;) decc cmt(*)\"}" ]'
+  run "" -- format-dialog "$fmtdir/lipno.pts" --format "y x z name decc" --given --ini "$ini" --output json
+  check "format-dialog --given: the format itself in its normal form, no name" eval '[ $code = 0 ] &&
+    [ "$out" = "{\"confirmed\":true,\"name\":\"\",\"format\":\"Y X Z Name decc cmt(; \$ ! *)\"}" ]'
+  run "" -- format-dialog --format "name x y z decc cmt(#)" --given --name Body --ini "$ini" --output json
+  check "format-dialog --given with --name: the name kept while the formats agree" eval '[ $code = 0 ] &&
+    [ "$out" = "{\"confirmed\":true,\"name\":\"Body\",\"format\":\"Name X Y Z decc cmt(#)\"}" ]'
+  run "" -- format-dialog --format "Name X Y cmt(#)" --given --name Body --ini "$ini" --output json
+  check "format-dialog --given with --name: a different format drops the name" eval '[ $code = 0 ] &&
+    [ "$out" = "{\"confirmed\":true,\"name\":\"\",\"format\":\"Name X Y cmt(#)\"}" ]'
+  run "" -- format-dialog "$fmtdir/lipno.pts" --format "Y X Z Name sep(,) cmt(*)" --ini "$ini" --output json
+  check "format-dialog --format without --given: the catalogue's choice stands" eval '[ $code = 0 ] &&
+    has "$out" "\"name\":\"Měření\""'
+  run "" -- format-dialog --format "Y X Z Name" --given --limit "X Y Name" --ini "$ini" --output json
+  check "format-dialog --limit: a field the limit lacks is dropped" eval '[ $code = 0 ] &&
+    [ "$out" = "{\"confirmed\":true,\"name\":\"\",\"format\":\"Y X Name cmt(; \$ ! *)\"}" ]'
+  run "" -- format-dialog --format "PNr Y X cmt(*)" --given --variant --ini "$ini" --output json
+  check "format-dialog --variant: a point number shown as a null item" eval '[ $code = 0 ] &&
+    has "$out" "\"format\":\"Null Y X" && lacks "$out" "PNr"'
+  run "" -- format-dialog --format "Y X sep(;) cmt(;)" --given --ini "$ini" --output json
+  # The stand-in's message box writes its text on stderr in the ANSI code page.
+  check "format-dialog: OK refused (a comment word is the separator), the dialog cancelled" eval '[ $code = 1 ] &&
+    [ "$out" = "{\"confirmed\":false}" ] &&
+    printf "%s" "$err" | iconv -f cp1250 -t utf-8 | grep -q "Oddělovač údajů nesmí být mezi znaky"'
+  run "" -- format-dialog --format "Y X sep(;) cmt(;)" --given --ini "$ini"
+  check "format-dialog text, cancelled: nothing on stdout" eval '[ $code = 1 ] && [ -z "$out" ]'
+  check "format-dialog: the ini file unchanged by the runs" eval '[ "$(cksum <"$ini")" = "$before" ]'
+  rm -rf "$fmtdir"
+fi
+for args in "format-dialog a.txt b.txt" "format-dialog --output xml" "format-dialog --given" \
+            "format-dialog --format" "format-dialog --frob"; do
+  # shellcheck disable=SC2086
+  run "" -- $args
+  check "usage error: '$args' exits 64, usage on stderr only" eval '[ $code = 64 ] && [ -z "$out" ] && has "$err" "usage"'
+done
+
 # --- usage ----------------------------------------------------------------
 run "" -- --version
 check "--version" eval '[ $code = 0 ] && [[ "$out" == "velortrdcd "[0-9]* ]]'
@@ -223,6 +287,9 @@ run "" -- --help
 check "--help lists every command on stdout" eval '[ $code = 0 ] && has "$out" "velortrdcd read" &&
   has "$out" "velortrdcd decode" && has "$out" "velortrdcd format" && has "$out" "velortrdcd eval" &&
   has "$out" "velortrdcd axes" && has "$out" "velortrdcd paths" && has "$out" "velortrdcd language"'
+run "" -- format-dialog --help
+check "format-dialog --help: the command's options" eval '[ $code = 0 ] &&
+  has "$out" "velortrdcd format-dialog [FILE]" && has "$out" "--variant" && has "$out" "1 cancelled"'
 run "" -- eval --help
 check "a command's --help" eval '[ $code = 0 ] && has "$out" "velortrdcd eval [--wide]" && lacks "$out" "velortrdcd read"'
 for args in "" "frobnicate" "read" "read a.txt b.txt" "read survey.txt --output xml" "read survey.txt --first -1" \

@@ -56,6 +56,15 @@ const Command kCommands[] = {
      "  ini file, or of the ini file PATH: listed (name, format, description, suffixes),\n"
      "  looked up by name or suffix, added or replaced, removed; detect: a data file's\n"
      "  own \".fmt\" line. put keeps the entry's description and suffixes unless given.\n"},
+    {"format-dialog", RunFormatDialog,
+     "velortrdcd format-dialog [FILE] [--section S] [--name N] [--format TEXT] [--given]\n"
+     "                     [--limit TEXT] [--variant] [--ini PATH] [--output text|json]\n"
+     "  Opens the format dialog on the data FILE (its lines in the preview) with the format\n"
+     "  chosen for it: the catalogue's by the file's suffix, else N, else \"Standard\"; the\n"
+     "  file's own \".fmt\" line overrides it; with --given, TEXT itself. --limit offers only\n"
+     "  the fields of TEXT. --variant is the dialog's variant mode. The catalogue is --section\n"
+     "  (default SectFmtPoi) of --ini. Prints the chosen name and format. Exit code:\n"
+     "  0 confirmed, 1 cancelled. Without a window system the dialog confirms what it opens with.\n"},
 };
 
 std::string GeneralUsage()
