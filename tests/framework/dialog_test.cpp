@@ -1,9 +1,11 @@
 // The dialog framework in running dialogs: captions kept by the sentinel,
-// registration and dynamic controls, the clamp to the virtual screen, the
+// registration and dynamic controls, the placement kept in the registry or
+// an ini file and its clamp to the virtual screen, the
 // check box's states, the drop-down list's "(?)", the OK and Cancel paths
 // (also through an owner dialog), command filters, the dialog font and the
 // dialog-unit ratio.
 #include "test_dialog.h"
+#include "../support/temp_folder.h"
 
 #include "common/config.h"
 #include "framework/MVDialogFont.h"
@@ -15,12 +17,22 @@ namespace {
 
 const char* const kTestKey = "Software\\Velor Terx\\DialogTests";
 
-class FrameworkTest : public DialogTest {
+class FrameworkTest : public DialogTest, protected TempFolder {
 protected:
     void TearDown() override
     {
         RegDeleteKeyA(HKEY_CURRENT_USER, kTestKey);
+        if (!dir_.empty())
+            RemoveFolder();
         DialogTest::TearDown();
+    }
+
+    // A value of the ini file, "" when it is not there.
+    static std::string IniValue(const std::string& file, const char* section, const char* key)
+    {
+        char value[64] = "";
+        GetPrivateProfileStringA(section, key, "", value, sizeof value, file.c_str());
+        return value;
     }
 
     // A driver step that only clicks a button.
@@ -135,6 +147,37 @@ TEST_F(FrameworkTest, PlacementFromTheRegistryIsClampedToTheVirtualScreen)
     // Where the dialog was closed is kept.
     EXPECT_EQ(d.layout[0], static_cast<float>(r.left));
     EXPECT_EQ(d.layout[2], static_cast<float>(r.right - r.left));
+}
+
+// A placement kept in an ini file: read at opening, written as the dialog
+// moves, "Ope" 1 while it is open and 0 once its close box is used; the
+// file's other sections stay.
+TEST_F(FrameworkTest, PlacementInAnIniFileFollowsTheDialog)
+{
+    MakeFolder("placement");
+    const std::string ini = Path("place.ini");
+    Put("place.ini", "[Other]\r\nk=v\r\n[Place]\r\nDlgPosX=140\r\nDlgPosY=90\r\n");
+    TestDialog d;
+    d.locationString = CString(ini.c_str()) + "\\Place\\Dlg";
+    d.recordOpen = true;
+    RECT opened = {}, moved = {};
+    std::string openWhileShown;
+    drive = [&](const UserScene& scene) {
+        GetWindowRect(scene.dialog, &opened);
+        openWhileShown = IniValue(ini, "Place", "DlgOpe");
+        MoveWindow(scene.dialog, 300, 250, opened.right - opened.left, opened.bottom - opened.top, TRUE);
+        GetWindowRect(scene.dialog, &moved);
+        UserCloseBox(scene.dialog);
+    };
+    EXPECT_EQ(d.Run(), IDCANCEL);
+    EXPECT_EQ(opened.left, 140);
+    EXPECT_EQ(opened.top, 90);
+    EXPECT_EQ(openWhileShown, "1");
+    EXPECT_EQ(moved.left, 300);
+    EXPECT_EQ(IniValue(ini, "Place", "DlgPosX"), std::to_string(moved.left));
+    EXPECT_EQ(IniValue(ini, "Place", "DlgPosY"), std::to_string(moved.top));
+    EXPECT_EQ(IniValue(ini, "Place", "DlgOpe"), "0");
+    EXPECT_EQ(IniValue(ini, "Other", "k"), "v");
 }
 
 TEST_F(FrameworkTest, CheckBoxStepsThroughItsStates)
