@@ -4,6 +4,8 @@
 #include "decoder/decode_reports.h"
 #include "formats/format_text.h"
 
+#include <cstring>
+
 namespace {
 
 const UINT kOpenForReading = CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary;
@@ -112,7 +114,7 @@ bool PolygonReader::NextLine(uint32_t lastLine)
         if (lastLine && d_.lineNumber > lastLine)
             return false;
         const char* p = SkipBlanks(line_, 0);
-        if (*p && !d_.comments_.At(p))
+        if ((*p && !d_.comments_.At(p)) || static_cast<int>(std::strlen(line_)) < line_.GetLength())
             return true;
     }
 }
@@ -134,11 +136,23 @@ bool PolygonReader::HandleLine(uint32_t* result)
     uint32_t id = 0, error = 0;
     char* stop = nullptr;
     // DecodeLine only reads the line.
+    const char* first = SkipBlanks(line_, 0);
+    // A NUL would end the line for the decoder and cut it silently: the
+    // line is a bad number at the NUL.
+    const void* nul = std::memchr(line_.GetString(), 0, static_cast<size_t>(line_.GetLength()));
+    if (nul) {
+        d_.lastError = 4;
+        *result = Report(4, kTextBadNumber, static_cast<const char*>(nul));
+        return false;
+    }
     d_.DecodeLine(const_cast<char*>(line_.GetString()), &id, nullptr, &stop, &error);
     d_.lastError = error;
-    const char* first = SkipBlanks(line_, 0);
     const bool isCommand = *first == '.';
-    if (error && !isCommand) {
+    // The commands that carry point or header values end the reading on a
+    // value error as a data line does; other commands go on.
+    const bool carriesValues =
+        id == kCommandNewPolygon || id == kCommandPolygonPoint || id == kCommandInsertPoint;
+    if (error && (!isCommand || carriesValues)) {
         const DecoderTextId message = error == kErrorSeparator ? kTextSeparatorError : kTextBadNumber;
         *result = Report(static_cast<uint16_t>(error), message, stop ? stop : first);
         return false;

@@ -5,6 +5,7 @@
 #include "common/text_compare.h"
 #include "decoder/number_reader.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -28,6 +29,22 @@ YesNo ReadYesNo(const char* begin, const char* end)
     return YesNo::Neither;
 }
 
+// The room to ask for when appending add characters behind old ones. An
+// append to a collected value rounds up to a power of two, so a line that
+// repeats a value many times reallocates only a logarithmic number of times
+// rather than on every repeat.
+int BufferFor(int old, int add)
+{
+    const int64_t need = static_cast<int64_t>(old) + add;
+    if (old == 0)
+        return static_cast<int>(need);
+    int64_t room = 64;
+    while (room < need)
+        room *= 2;
+    const int64_t limit = 0x7FFFFFF0;
+    return static_cast<int>(room < limit ? room : (need < limit ? limit : need));
+}
+
 // Copies [begin, end) into the string, with each backslash that stands
 // before a double quote removed; collect appends behind 0x01 to a non-empty
 // string.
@@ -36,7 +53,7 @@ void StoreText(CString* target, const char* begin, const char* end, bool collect
     if (!target)
         return;
     const int old = collect && !target->IsEmpty() ? target->GetLength() + 1 : 0;
-    char* out = target->GetBuffer(old + static_cast<int>(end - begin));
+    char* out = target->GetBuffer(BufferFor(old, static_cast<int>(end - begin)));
     char* w = out + old;
     if (old)
         w[-1] = '\x01';

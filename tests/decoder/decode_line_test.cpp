@@ -4,6 +4,7 @@
 
 #include <climits>
 #include <cstring>
+#include <string>
 
 using CommandChoice = DecoderTest;
 using Values = DecoderTest;
@@ -275,6 +276,25 @@ TEST_F(Texts, CollectedTextsAreJoinedBy0x01)
     d->AddParam(-4, 0, &codes, nullptr, "tc=");
     Decode("AB tc=CD tc=\"E F\"");
     EXPECT_STREQ(codes, "AB\x01" "CD\x01" "E F");
+}
+
+TEST_F(Texts, ManyCollectedTextsAreJoinedExactly)
+{
+    // Tokens of growing length cross every power-of-two boundary of the
+    // joined value, so a slip in the room asked for shows as a wrong text.
+    CString codes;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(-4, 0, &codes, nullptr, "tc=");
+    std::string line = "first";
+    std::string expected = "first";
+    for (int i = 0; i < 3000; ++i) {
+        const std::string token(static_cast<size_t>(1 + i % 37), static_cast<char>('a' + i % 26));
+        line += " tc=" + token;
+        expected += '\x01' + token;
+    }
+    EXPECT_EQ(Decode(line).error, 0u);
+    ASSERT_EQ(codes.GetLength(), static_cast<int>(expected.size()));
+    EXPECT_EQ(std::string(codes.GetString()), expected);
 }
 
 TEST_F(Texts, RestOfTheLineUpToAComment)

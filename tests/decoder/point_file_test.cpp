@@ -241,15 +241,38 @@ TEST_F(PointFileTest, DataLineErrorsAreReportedWithTheirCode)
     EXPECT_EQ(boxes.size(), 5u);
 }
 
-TEST_F(PointFileTest, CommandLineValueErrorsOnlyCountOnTheLastLine)
+TEST_F(PointFileTest, ValueErrorsOfPointAndHeaderCommandsEndTheReading)
 {
+    // A bad header value stops the reading wherever it stands.
     Reading r = Read(".np St=x\n1 2\n");
-    EXPECT_EQ(r.result, 0u);
-    EXPECT_EQ(r.items[0].points.size(), 1u);
-    r = Read("1 2\n.np St=x\n");
     EXPECT_EQ(r.result, 4u);
     EXPECT_EQ(r.status, 1u);
-    EXPECT_TRUE(boxes.empty());
+    EXPECT_EQ(r.linesRead, 1u);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], std::string(ComposeInputError(path.c_str(), DecoderText(kTextBadNumber), 1, "x")));
+    // No half-decoded point is placed by ".pp" or ".db".
+    r = Read(".np\n.pp 1 x\n3 4\n");
+    EXPECT_EQ(r.result, 4u);
+    EXPECT_EQ(r.linesRead, 2u);
+    for (const auto& item : r.items)
+        EXPECT_TRUE(item.points.empty());
+    r = Read("1 2\n3 4\n.db 5 x\n");
+    EXPECT_EQ(r.result, 4u);
+    EXPECT_EQ(r.linesRead, 3u);
+    ASSERT_FALSE(r.items.empty());
+    EXPECT_EQ(r.items[0].points.size(), 2u);
+    EXPECT_EQ(boxes.size(), 3u);
+}
+
+TEST_F(PointFileTest, ALineWithANulIsABadNumber)
+{
+    Reading r = Read(std::string("1 2\nP1\0X 1 2\n3 4\n", 17), "Name Y X");
+    EXPECT_EQ(r.result, 4u);
+    EXPECT_EQ(r.linesRead, 2u);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0], std::string(ComposeInputError(path.c_str(), DecoderText(kTextBadNumber), 2, "")));
+    // A line that holds nothing before its NUL is not skipped as blank.
+    EXPECT_EQ(Read(std::string("1 2\n\0 3 4\n", 10)).result, 4u);
 }
 
 TEST_F(PointFileTest, FilesAndFormatsThatCannotBeUsed)
