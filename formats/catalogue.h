@@ -134,6 +134,11 @@ CString FileSuffixOf(const char* path);
 // cannot be opened, else 0.
 int ScanFileForFormat(const char* path, PointFormat& model, bool& found);
 
+// The text after ".fmt" on the data file's ".fmt" line (looked for as
+// ScanFileForFormat does), unread. Returns the line's 1-based number, 0
+// when there is none, -1 when the file cannot be opened.
+int ReadFileFormatLine(const char* path, CString& text);
+
 // Where the format dialog starts from.
 struct FormatChoice {
     CString name;             // the catalogue name (in/out)

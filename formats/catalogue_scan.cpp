@@ -41,19 +41,29 @@ bool BeginsWithCommentWord(const char* text, const PointFormat& model)
     return false;
 }
 
-// Reads the first lines of the open file for a ".fmt" line; returns the
-// result of reading its format, or -1 when there is none.
-int ReadFormatLine(CMVFile<CFile>& file, PointFormat& model, bool& found)
+// Reads the first lines of the open file for a ".fmt" line; sets text to
+// what follows ".fmt" on it and returns its 1-based line number, or 0 when
+// there is none.
+int FindFormatLine(CMVFile<CFile>& file, CString& text)
 {
     CString line;
     for (int count = 0; count < kFormatLineLimit && file.ReadLine(line); ++count) {
         const char* after = nullptr;
         if (StartsWithNoCase(SkipBlanks(line), ".fmt", &after)) {
-            found = true;
-            return ParseFormatText(model, after, nullptr);
+            text = after;
+            return count + 1;
         }
     }
-    return -1;
+    return 0;
+}
+
+// Reads the first lines of the open file for a ".fmt" line; returns the
+// result of reading its format, or -1 when there is none.
+int ReadFormatLine(CMVFile<CFile>& file, PointFormat& model, bool& found)
+{
+    CString text;
+    found = FindFormatLine(file, text) > 0;
+    return found ? ParseFormatText(model, text, nullptr) : -1;
 }
 
 // Whether the first line of the open file that is neither blank nor a
@@ -89,4 +99,15 @@ int ScanFileForFormat(const char* path, PointFormat& model, bool& found)
         file.Close();
     }
     return 0;
+}
+
+int ReadFileFormatLine(const char* path, CString& text)
+{
+    text.Empty();
+    CMVFile<CFile> file;
+    if (!path || !file.Open(path, kOpenForReading, FALSE))
+        return -1;
+    const int lineNumber = FindFormatLine(file, text);
+    file.Close();
+    return lineNumber;
 }

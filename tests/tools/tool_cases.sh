@@ -115,7 +115,7 @@ check "decode: UTF-8 input read as ANSI, the record cleared between lines" eval 
 
 # --- format ---------------------------------------------------------------
 run "" -- format --output json "Y X Z" "Y X Q" "X;Y"
-check "format json: normal forms and the stop offset" eval '[ $code = 1 ] &&
+check "format json: normal forms and the stop offset, exit 6" eval '[ $code = 6 ] &&
   has "$out" "{\"ok\":true,\"normal\":\"Y X Z cmt(; \$ ! *)\"}" && has "$out" "{\"ok\":false,\"stop\":4}" &&
   count_lines "$out" "ok" 3'
 run "" -- format "y x sep(;) decc"
@@ -190,7 +190,8 @@ run "" -- catalogue put "a=b" "Y X" --ini "$ini"
 check "catalogue put: a name the ini file cannot keep is refused" eval '[ $code = 1 ] && has "$err" "cannot be kept" &&
   ! grep -q "^a=" "$ini"'
 run "" -- catalogue put Bad "Y X Q" --ini "$ini"
-check "catalogue put: a format that does not read is refused" eval '[ $code = 1 ] && has "$err" "offset 4" &&
+check "catalogue put: a format that does not read is refused, with a caret" eval '[ $code = 6 ] && has "$err" "offset 4" &&
+  has "$err" "unknown field name \"Q\"" && has "$err" "      ^" &&
   ! grep -q "^Bad" "$ini"'
 run "" -- catalogue put Mine "X Y" --section Own --ini "$ini"
 run "" -- catalogue list --section Own --ini "$ini"
@@ -201,10 +202,9 @@ run "" -- catalogue remove body --ini "$ini"
 check "catalogue remove: not there, exit 1" eval '[ $code = 1 ] && has "$err" "no format body"'
 run "" -- catalogue detect semicolon.txt --output json
 check "catalogue detect: the file's .fmt line" eval '[ $code = 0 ] &&
-  [ "$out" = "{\"found\":true,\"format\":\"Y X Z Name sep(;) decc cmt(*)\"}" ]'
+  [ "$out" = "{\"found\":true,\"line\":1,\"format\":\"Y X Z Name sep(;) decc cmt(*)\"}" ]'
 run "" -- catalogue detect survey.txt
-check "catalogue detect: no .fmt line" eval '[ $code = 0 ] && [ "$out" = "found	no
-format	 sys=0" ]'
+check "catalogue detect: no .fmt line, and no format" eval '[ $code = 0 ] && [ "$out" = "found	no" ]'
 run "" -- catalogue detect no-such-file.txt
 check "catalogue detect: a missing file" eval '[ $code = 1 ] && has "$err" "cannot open"'
 for args in "catalogue" "catalogue frob" "catalogue show" "catalogue put A" "catalogue list x" \
@@ -299,6 +299,39 @@ for args in "" "frobnicate" "read" "read a.txt b.txt" "read survey.txt --output 
   run "" -- $args
   check "usage error: '$args' exits 64, usage on stderr only" eval '[ $code = 64 ] && [ -z "$out" ] && has "$err" "usage"'
 done
+
+# --- whole texts, clear errors ----------------------------------------------
+work=$(mktemp -d)
+printf 'title\r\n.fmt Y X Q Z\r\n1 2 3 4\r\n' >"$work/badfmt.txt"
+run "" -- read "$work/badfmt.txt"
+check "read: a .fmt line that does not read is refused with its line, offset and a caret" eval '[ $code = 6 ] &&
+  [ -z "$out" ] && has "$err" "(line 2)" && has "$err" "offset 5" && has "$err" "unknown field name \"Q\"" &&
+  has "$err" "       ^"'
+run "" -- read survey.txt --format "Y X N"
+check "read --format: a format that does not read says what would be right" eval '[ $code = 6 ] &&
+  [ -z "$out" ] && has "$err" "fields are X Y Z St Name" && has "$err" "  Y X N"'
+run "" -- read bad-line.txt
+check "read: the decoder's message in UTF-8, with no empty caption before it" eval '[ $code = 4 ] &&
+  has "$err" "Bad number" && [[ "$err" != ": "* ]] && [[ "$err" == "velortrdcd: "* ]] && iconv -f UTF-8 -t UTF-8 <<<"$err" >/dev/null'
+run "" -- read semicolon.txt --format "Y X Z Name sep(;) decc cmt(*)" --output geojson
+check "read geojson: no sys= warns that no coordinate system is named" eval '[ $code = 0 ] &&
+  has "$err" "names no coordinate system" && has "$err" "sys=" && lacks "$out" "\"crs\""'
+run "" -- read survey.txt --format "Y X Z" --output geojson --crs 5514
+check "read geojson --crs 5514 without sys=: a usage error with the advice" eval '[ $code = 64 ] &&
+  [ -z "$out" ] && has "$err" "sys=N"'
+run "" -- format "Y X Name sep(;) cmt(;)"
+check "format: a comment word that is the field separator is warned about" eval '[ $code = 0 ] &&
+  has "$err" "warning" && has "$err" "komentář"'
+longfmt="Y X Z$(printf ' Null%.0s' $(seq 80))"
+run "" -- catalogue put Long "$longfmt" --ini "$work/terx.ini"
+run "" -- catalogue show Long --ini "$work/terx.ini" --output json
+check "catalogue show: an entry over 255 characters comes whole" eval '[ $code = 0 ] &&
+  has "$out" "$longfmt"'
+printf '1 2 3\n' >"$work/pts.lng"
+run "" -- catalogue put LongExt "$longfmt" --ext "lng" --ini "$work/terx.ini"
+run "" -- read "$work/pts.lng" --by-suffix --ini "$work/terx.ini" --output json
+check "read --by-suffix: the catalogue's long format read whole" eval '[ $code = 0 ] && has "$out" "\"z\":3"'
+rm -rf "$work"
 
 echo "$passed passed, $failed failed"
 [ "$failed" = 0 ]

@@ -2,12 +2,11 @@
 // file (or of the file given by --ini) listed, looked up, added, removed,
 // and a data file's own ".fmt" line detected.
 #include "tools/velortrdcd/commands.h"
+#include "tools/velortrdcd/format_check.h"
 #include "tools/velortrdcd/host.h"
 #include "tools/velortrdcd/json_out.h"
 #include "tools/velortrdcd/options.h"
 #include "tools/velortrdcd/text_codec.h"
-
-#include <fstream>
 
 namespace {
 
@@ -61,14 +60,17 @@ int List(const CatalogueCall& call)
     return 0;
 }
 
-int Show(const CatalogueCall& call, IVelorTrDcd* decoder)
+int Show(const CatalogueCall& call)
 {
-    char format[256], description[256], suffixes[256];
     const std::string& name = call.words[0];
-    if (decoder->GetFormatEntry(call.section.empty() ? nullptr : call.section.c_str(), name.c_str(), format,
-                                description, suffixes) != 0)
+    CatalogueEntryTexts entry{name, "", "", ""};
+    bool found = false;
+    std::string* texts[] = {&entry.format, &entry.description, &entry.suffixes};
+    for (int which = 0; which < 3; ++which)
+        if (!CatalogueText(call.section, name, which, texts[which], &found))
+            return 1;
+    if (!found)
         return Fail("no format " + AnsiToUtf8(name.c_str()) + " in the catalogue");
-    const CatalogueEntryTexts entry{name, format, description, suffixes};
     if (call.json) {
         JsonWriter json;
         WriteEntryJson(json, entry);
@@ -79,41 +81,53 @@ int Show(const CatalogueCall& call, IVelorTrDcd* decoder)
     return 0;
 }
 
-int Suffix(const CatalogueCall& call, IVelorTrDcd* decoder)
+int Suffix(const CatalogueCall& call)
 {
-    char name[256];
-    decoder->GetFormatForSuffix(call.section.empty() ? nullptr : call.section.c_str(), call.words[0].c_str(), name);
+    std::string name;
+    if (!CatalogueSuffixOwner(call.section, call.words[0], &name))
+        return 1;
     if (call.json) {
         JsonWriter json;
-        json.BeginObject().Key("suffix").Text(call.words[0].c_str()).Key("name").Text(name).EndObject();
+        json.BeginObject().Key("suffix").Text(call.words[0].c_str()).Key("name").Text(name.c_str()).EndObject();
         Out(json.str() + "\n");
-    } else if (name[0]) {
-        Out(AnsiToUtf8(name) + "\n");
+    } else if (!name.empty()) {
+        Out(AnsiToUtf8(name.c_str()) + "\n");
     }
-    return name[0] ? 0 : Fail("no format for the suffix " + AnsiToUtf8(call.words[0].c_str()));
+    return !name.empty() ? 0 : Fail("no format for the suffix " + AnsiToUtf8(call.words[0].c_str()));
 }
 
-// The printed form of a file's format is never much longer than the file.
-size_t FormatBufferSize(const std::string& path)
-{
-    std::ifstream file(path, std::ios::binary | std::ios::ate);
-    const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : 0;
-    return 65536 + static_cast<size_t>(size > 0 ? size : 0);
-}
-
+// The file's own ".fmt" line in its normal form; without one, that none was
+// found and no format. A line that does not read is said with where it stops.
 int Detect(const CatalogueCall& call, IVelorTrDcd* decoder)
 {
     const std::string& path = call.words[0];
-    std::vector<char> format(FormatBufferSize(path), '\0');
-    uint32_t found = 0;
-    if (decoder->DetectFileFormat(path.c_str(), format.data(), &found, 0) != 0)
+    std::string line, normal;
+    int lineNumber = 0;
+    const int found = FileFormatLine(path, &line, &lineNumber);
+    if (found == -1)
         return Fail("cannot open " + AnsiToUtf8(path.c_str()));
+    if (found < -1)
+        return 1;
+    PointFormat* model = found == 1 ? NewPointFormat() : nullptr;
+    const bool reads = model && CheckFormat(decoder, model, line,
+                                            "the \".fmt\" line (line " + std::to_string(lineNumber) + ") of " +
+                                                AnsiToUtf8(path.c_str()) + ": ");
+    if (reads)
+        PrintFormat(model, &normal);
+    if (model)
+        DeletePointFormat(model);
+    if (found == 1 && !reads)
+        return kExitBadFormat;
     if (call.json) {
         JsonWriter json;
-        json.BeginObject().Key("found").Bool(found != 0).Key("format").Text(format.data()).EndObject();
-        Out(json.str() + "\n");
+        json.BeginObject().Key("found").Bool(found == 1);
+        if (found == 1)
+            json.Key("line").Integer(lineNumber).Key("format").Text(normal.c_str());
+        Out(json.EndObject().str() + "\n");
+    } else if (found == 1) {
+        Out("found\tyes\nline\t" + std::to_string(lineNumber) + "\nformat\t" + AnsiToUtf8(normal.c_str()) + "\n");
     } else {
-        Out(std::string("found\t") + (found ? "yes" : "no") + "\nformat\t" + AnsiToUtf8(format.data()) + "\n");
+        Out("found\tno\n");
     }
     return 0;
 }
@@ -134,14 +148,8 @@ int Changed(int result, const std::string& name)
 int Put(const CatalogueCall& call, const ParsedOptions& o, IVelorTrDcd* decoder)
 {
     const std::string& format = call.words[1];
-    PointFormat* model = NewPointFormat();
-    if (!model)
-        return 1;
-    uint32_t result = 1, stop = 0;
-    decoder->ParseFormat(model, format.c_str(), &result, &stop);
-    DeletePointFormat(model);
-    if (result != 0)
-        return Fail("the format does not read, at offset " + std::to_string(stop) + ": " + AnsiToUtf8(format.c_str()));
+    if (!CheckFormat(decoder, format, ""))
+        return kExitBadFormat;
     const std::string info = o.Get("info", ""), ext = o.Get("ext", "");
     return Changed(PutCatalogueEntry(call.section, call.words[0], format, o.Has("info") ? &info : nullptr,
                                      o.Has("ext") ? &ext : nullptr),
@@ -163,8 +171,8 @@ int Run(const std::string& action, const CatalogueCall& call, const ParsedOption
     IVelorTrDcd* decoder = NewDecoder();
     if (!decoder)
         return 1;
-    const int code = action == "show" ? Show(call, decoder)
-                   : action == "suffix" ? Suffix(call, decoder)
+    const int code = action == "show" ? Show(call)
+                   : action == "suffix" ? Suffix(call)
                    : action == "put" ? Put(call, o, decoder)
                                       : Detect(call, decoder);
     ReleaseComponent(decoder);

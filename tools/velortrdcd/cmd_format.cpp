@@ -1,5 +1,6 @@
 // velortrdcd format: format strings read and printed in their normal form.
 #include "tools/velortrdcd/commands.h"
+#include "tools/velortrdcd/format_check.h"
 #include "tools/velortrdcd/host.h"
 #include "tools/velortrdcd/json_out.h"
 #include "tools/velortrdcd/options.h"
@@ -7,22 +8,16 @@
 
 namespace {
 
-// The normal form of a format is at most a few times as long as any text
-// that reads as it; the buffer leaves ample room.
-std::string NormalForm(IVelorTrDcd* decoder, PointFormat* model, size_t sourceLength)
-{
-    std::vector<char> buffer(4096 + 16 * sourceLength, '\0');
-    decoder->FormatToString(model, buffer.data());
-    return buffer.data();
-}
-
-// One format's line of output; *ok tells whether it was read.
+// One format's line of output; *ok tells whether it was read. A format that
+// does not read is said on stderr too, with a caret under where it stops.
 std::string FormatLine(IVelorTrDcd* decoder, PointFormat* model, const std::string& text, bool json, bool* ok)
 {
     uint32_t result = 1, stop = 0;
     decoder->ParseFormat(model, text.c_str(), &result, &stop);
-    *ok = result == 0;
-    const std::string normal = *ok ? NormalForm(decoder, model, text.size()) : std::string();
+    *ok = CheckFormat(decoder, model, text, "");
+    std::string normal;
+    if (*ok && !PrintFormat(model, &normal))
+        *ok = false;
     if (json) {
         JsonWriter w;
         w.BeginObject().Key("ok").Bool(*ok);
@@ -63,5 +58,5 @@ int RunFormat(const Args& args, const char* usage)
     }
     DeletePointFormat(model);
     ReleaseComponent(decoder);
-    return allRead ? 0 : 1;
+    return allRead ? 0 : kExitBadFormat;
 }

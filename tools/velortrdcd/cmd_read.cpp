@@ -1,6 +1,7 @@
 // velortrdcd read: a point file read into polygons and listed.
 #include "VelorTrDcdFormat.h"
 #include "tools/velortrdcd/commands.h"
+#include "tools/velortrdcd/format_check.h"
 #include "tools/velortrdcd/geojson_out.h"
 #include "tools/velortrdcd/host.h"
 #include "tools/velortrdcd/options.h"
@@ -85,41 +86,56 @@ bool TakesCatalogue(const ParsedOptions& o)
     return o.Has("name") || o.Has("by-suffix");
 }
 
-// The format of the file's own ".fmt" line, else the built-in format.
-std::string FileFormat(IVelorTrDcd* decoder, const std::string& path)
+// The format of the file's own ".fmt" line, else the built-in format. False
+// when that line does not read (said on stderr). A file that cannot be
+// opened is left to the reading, which says so.
+bool FileFormat(IVelorTrDcd* decoder, const std::string& path, std::string* format)
 {
-    char text[4096] = {};
-    uint32_t found = 0;
-    if (decoder->DetectFileFormat(path.c_str(), text, &found, 0) == 0 && found && std::strlen(text) < sizeof text)
-        return text;
-    return DefaultFormat;
+    int lineNumber = 0;
+    const int found = FileFormatLine(path, format, &lineNumber);
+    if (found < -1)
+        return false;
+    if (found != 1) {
+        *format = DefaultFormat;
+        return true;
+    }
+    return CheckFormat(decoder, *format,
+                       "the \".fmt\" line (line " + std::to_string(lineNumber) + ") of " +
+                           AnsiToUtf8(path.c_str()) + ": ");
 }
 
 // The format to read with: --format, or the catalogue's by --name or by the
 // file's suffix (else --name, else "Standard"), or else the file's ".fmt"
-// line. False when the catalogue has no such format.
-bool ReadingFormat(const ParsedOptions& o, IVelorTrDcd* decoder, std::string* format)
+// line. False when there is no such format or it does not read (said on
+// stderr); *code is then the exit code.
+bool ReadingFormat(const ParsedOptions& o, IVelorTrDcd* decoder, std::string* format, int* code)
 {
-    if (!TakesCatalogue(o)) {
-        *format = o.Has("format") ? o.Get("format", "") : FileFormat(decoder, o.positional[0]);
-        return true;
+    *code = kExitBadFormat;
+    if (o.Has("format")) {
+        *format = o.Get("format", "");
+        return CheckFormat(decoder, *format, "--format: ");
     }
-    const std::string sectionText = o.Get("section", "");
-    const char* section = sectionText.empty() ? nullptr : sectionText.c_str();
+    if (!TakesCatalogue(o))
+        return FileFormat(decoder, o.positional[0], format);
+    const std::string section = o.Get("section", "");
     std::string name = o.Get("name", "");
     if (o.Has("by-suffix")) {
-        char byName[256];
-        decoder->GetFormatForSuffix(section, SuffixOf(o.positional[0]).c_str(), byName);
-        if (byName[0])
-            name = byName;
+        std::string owner;
+        if (!CatalogueSuffixOwner(section, SuffixOf(o.positional[0]), &owner))
+            return false;
+        if (!owner.empty())
+            name = owner;
     }
-    char text[256];
-    if (decoder->GetFormatEntry(section, name.c_str(), text, nullptr, nullptr) != 0) {
+    bool found = false;
+    if (!CatalogueText(section, name, 0, format, &found))
+        return false;
+    if (!found) {
+        *code = 1;
         WriteText(stderr, "velortrdcd: no format " + AnsiToUtf8(name.c_str()) + " in the catalogue\n");
         return false;
     }
-    *format = text;
-    return true;
+    return CheckFormat(decoder, *format,
+                       "the catalogue's format " + AnsiToUtf8(name.empty() ? "Standard" : name.c_str()) + ": ");
 }
 
 // Usage errors of the format options; empty when there is none.
@@ -148,8 +164,11 @@ void ModuleToInternal(double* x, double* y, double fileX, double fileY, short sy
 }
 
 // The GeoJSON settings of the format read with: its coordinate system and
-// whether it has a z field.
-bool GeoJsonSettings(const ParsedOptions& o, IVelorTrDcd* decoder, const std::string& format, GeoJsonOptions* g)
+// whether it has a z field. A format without "sys=" names no system: its
+// values are written as they stand, with a warning, and --crs 5514 cannot
+// be had (a usage error, *code).
+bool GeoJsonSettings(const ParsedOptions& o, IVelorTrDcd* decoder, const std::string& format, GeoJsonOptions* g,
+                     int* code)
 {
     PointFormat* model = NewPointFormat();
     if (!model)
@@ -162,6 +181,20 @@ bool GeoJsonSettings(const ParsedOptions& o, IVelorTrDcd* decoder, const std::st
     g->crs = o.Get("crs", "5514") != "none";
     g->points = o.Has("points");
     g->toInternal = ModuleToInternal;
+    if (g->coordSystem >= 0 && g->coordSystem <= 7)
+        return true;
+    const char* advice = "name the file's system in the format with \"sys=N\" (0 to 7; sys=0 for S-JTSK "
+                         "with Y and X as the file has them), for example --format \"Y X Z sys=0\"";
+    if (o.Get("crs", "") == "5514") {
+        WriteText(stderr, std::string("velortrdcd: --crs 5514: the format names no coordinate system; ") + advice +
+                              "\n");
+        *code = kExitUsage;
+        return false;
+    }
+    if (g->crs)
+        WriteText(stderr, std::string("velortrdcd: warning: the format names no coordinate system, so the "
+                                      "coordinates are written as they stand, with no \"crs\"; to write "
+                                      "EPSG:5514, ") + advice + "\n");
     return true;
 }
 
@@ -193,11 +226,12 @@ int RunRead(const Args& args, const char* usage)
     GeoJsonOptions geojson;
     // With "dialog" the module's own answerer, the decode-error dialog, stays.
     const UnknownCommandAnswerer answerer = mode == UnknownMode::kDialog ? nullptr : &AnswerUnknown;
+    int code = 1;
     if (!decoder || !RouteMessageBoxesToStderr() || !SetUnknownAnswerer(answerer, &mode) ||
-        (o.Has("ini") && !SetCatalogueIni(o.Get("ini", ""))) || !ReadingFormat(o, decoder, &format) ||
-        (output == "geojson" && !GeoJsonSettings(o, decoder, format, &geojson))) {
+        (o.Has("ini") && !SetCatalogueIni(o.Get("ini", ""))) || !ReadingFormat(o, decoder, &format, &code) ||
+        (output == "geojson" && !GeoJsonSettings(o, decoder, format, &geojson, &code))) {
         ReleaseComponent(decoder);
-        return 1;
+        return code;
     }
     decoder->EnableErrorMessages(o.Has("quiet") ? 0 : 1);
     PolygonItemList* items = nullptr;

@@ -2,6 +2,7 @@
 #include "tools/velortrdcd/host.h"
 
 #include "tools/velortrdcd/module_loader.h"
+#include "tools/velortrdcd/text_codec.h"
 
 #include <cstdio>
 #include <string>
@@ -23,6 +24,15 @@ typedef void (*SetCatalogueIniFn)(const char*);
 typedef uint32_t (*ListCatalogueFn)(const char*, char*, uint32_t);
 typedef int32_t (*PutCatalogueFn)(const char*, const char*, const char*, const char*, const char*);
 typedef int32_t (*RemoveCatalogueFn)(const char*, const char*);
+typedef uint32_t (*PrintFormatFn)(const PointFormat*, char*, uint32_t);
+typedef uint32_t (*FileFormatLineFn)(const char*, int32_t*, char*, uint32_t);
+typedef uint32_t (*CatalogueTextFn)(const char*, const char*, int32_t, int32_t*, char*, uint32_t);
+typedef uint32_t (*SuffixOwnerFn)(const char*, const char*, char*, uint32_t);
+struct DialogResult;
+typedef DialogResult* (*RunDialogFn)(const char*, const char*, const char*, const char*, const char*, uint8_t,
+                                     uint8_t);
+typedef uint32_t (*DialogTextFn)(const DialogResult*, int32_t, char*, uint32_t);
+typedef void (*FreeDialogFn)(DialogResult*);
 
 // The export of the given name, loading the module when needed.
 template <class F>
@@ -61,9 +71,30 @@ std::vector<CatalogueEntryTexts> EntriesOfBlock(const std::vector<char>& block)
     return entries;
 }
 
+// A text fetched in two calls: fetch(null, 0) gives the length, then a
+// buffer one longer receives it. The text may have grown in between (a file
+// written meanwhile): then the call is repeated with the new length.
+template <class Fetch>
+std::string WholeText(Fetch fetch)
+{
+    std::vector<char> buffer;
+    for (uint32_t length = fetch(nullptr, 0); buffer.size() <= length;) {
+        buffer.assign(static_cast<size_t>(length) + 1, '\0');
+        length = fetch(buffer.data(), static_cast<uint32_t>(buffer.size()));
+        if (length < buffer.size())
+            return std::string(buffer.data(), length);
+    }
+    return std::string();
+}
+
+// The module's message boxes as lines on stderr, in UTF-8 like every other
+// output of the tool; a box without a caption shows its text alone.
 int ResponderToStderr(void*, HWND, const char* text, const char* caption, UINT, DWORD)
 {
-    std::fprintf(stderr, "%s: %s\n", caption ? caption : "", text ? text : "");
+    std::string line = "velortrdcd: ";
+    if (caption && *caption)
+        line += AnsiToUtf8(caption) + ": ";
+    WriteText(stderr, line + AnsiToUtf8(text ? text : "") + "\n");
     return IDOK;
 }
 
@@ -201,4 +232,64 @@ int RemoveCatalogueEntry(const std::string& section, const std::string& name)
 {
     const auto remove = Export<RemoveCatalogueFn>("VelorCatalogueRemove");
     return remove ? remove(SectionArgument(section), name.c_str()) : -1;
+}
+
+bool PrintFormat(const PointFormat* model, std::string* text)
+{
+    const auto print = Export<PrintFormatFn>("VelorPrintFormat");
+    if (print)
+        *text = WholeText([&](char* out, uint32_t size) { return print(model, out, size); });
+    return print != nullptr;
+}
+
+int FileFormatLine(const std::string& path, std::string* text, int* lineNumber)
+{
+    const auto get = Export<FileFormatLineFn>("VelorFileFormatLine");
+    if (!get)
+        return -2;
+    int32_t found = 0;
+    *text = WholeText([&](char* out, uint32_t size) { return get(path.c_str(), &found, out, size); });
+    *lineNumber = found > 0 ? found : 0;
+    return found > 0 ? 1 : found;
+}
+
+bool CatalogueText(const std::string& section, const std::string& name, int which, std::string* text, bool* found)
+{
+    const auto get = Export<CatalogueTextFn>("VelorCatalogueText");
+    if (!get)
+        return false;
+    int32_t there = 0;
+    *text = WholeText([&](char* out, uint32_t size) {
+        return get(SectionArgument(section), name.c_str(), which, &there, out, size);
+    });
+    *found = there == 1;
+    return true;
+}
+
+bool CatalogueSuffixOwner(const std::string& section, const std::string& suffix, std::string* name)
+{
+    const auto get = Export<SuffixOwnerFn>("VelorCatalogueSuffixOwner");
+    if (get)
+        *name = WholeText([&](char* out, uint32_t size) {
+            return get(SectionArgument(section), suffix.c_str(), out, size);
+        });
+    return get != nullptr;
+}
+
+int EditFormatInDialog(const FormatDialogCall& call, std::string* name, std::string* format)
+{
+    const auto run = Export<RunDialogFn>("VelorRunFormatDialog");
+    const auto text = Export<DialogTextFn>("VelorFormatDialogText");
+    const auto free = Export<FreeDialogFn>("VelorFreeFormatDialogResult");
+    if (!run || !text || !free)
+        return -1;
+    DialogResult* result = run(SectionArgument(call.section), call.name.c_str(), call.dataFile.c_str(),
+                               call.hasLimit ? call.limit.c_str() : nullptr, call.format.c_str(), call.given ? 1 : 0,
+                               call.variant ? 1 : 0);
+    if (!result)
+        return 1;
+    *name = WholeText([&](char* out, uint32_t size) { return text(result, 0, out, size); });
+    *format = WholeText([&](char* out, uint32_t size) { return text(result, 1, out, size); });
+    free(result);
+    return 0;
 }

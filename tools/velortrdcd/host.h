@@ -62,3 +62,34 @@ bool ListCatalogue(const std::string& section, std::vector<CatalogueEntryTexts>*
 int PutCatalogueEntry(const std::string& section, const std::string& name, const std::string& format,
                       const std::string* description, const std::string* suffixes);
 int RemoveCatalogueEntry(const std::string& section, const std::string& name);
+
+// Whole texts from the module, however long: each asks for the length first,
+// then for the text (see server/host_texts.cpp). False (or -2) when the
+// module has no such export.
+
+// The normal text form of a format model.
+bool PrintFormat(const PointFormat* model, std::string* text);
+
+// The text after ".fmt" on the data file's ".fmt" line, unread. Returns 1
+// when there is such a line, 0 when there is none, -1 when the file cannot
+// be opened, -2 without the export; a found line's number in *lineNumber.
+int FileFormatLine(const std::string& path, std::string* text, int* lineNumber);
+
+// One text of a catalogue entry (0 format, 1 description, 2 suffixes); *found
+// tells whether the entry is there. An empty name is "Standard".
+bool CatalogueText(const std::string& section, const std::string& name, int which, std::string* text, bool* found);
+
+// The name of the entry that owns the suffix; empty when none.
+bool CatalogueSuffixOwner(const std::string& section, const std::string& suffix, std::string* name);
+
+struct FormatDialogCall {
+    std::string section, name, dataFile, format, limit;
+    bool hasLimit = false;
+    bool given = false;
+    bool variant = false;
+};
+
+// Runs the format dialog; 0 with the confirmed name and format, 1 when the
+// user cancelled, -1 without the export.
+int EditFormatInDialog(const FormatDialogCall& call, std::string* name, std::string* format);
+

@@ -23,10 +23,14 @@ const Command kCommands[] = {
      "  The format: TEXT, the catalogue's format NAME, or the one whose suffixes hold the\n"
      "  file's suffix (else NAME, else \"Standard\"); the catalogue is --section of --ini.\n"
      "  Without these, the file's own \".fmt\" line, else the built-in format.\n"
-     "  geojson: a FeatureCollection in S-JTSK / Krovak East North (EPSG:5514), each polygon a\n"
-     "  feature (--points: each point too); --crs none keeps the file's coordinates.\n"
+     "  geojson: a FeatureCollection, each polygon a feature (--points: each point too). When\n"
+     "  the format names its coordinate system (\"sys=0\" to \"sys=7\"), the coordinates are\n"
+     "  turned into S-JTSK / Krovak East North (EPSG:5514) and the collection says so; --crs\n"
+     "  none keeps the file's values. Without \"sys=\" the file's values are written as they\n"
+     "  stand with no \"crs\" (a warning says so), and --crs 5514 is a usage error.\n"
      "  Unknown commands: ask on the terminal, skip them, stop reading, or skip them silently.\n"
-     "  Exit code: the reading's result (0 done, 1 cannot open, 2 cancelled, 3-9 bad line).\n"},
+     "  Exit code: the reading's result (0 done, 1 cannot open, 2 cancelled, 3-9 bad line,\n"
+     "  6 also for a format that does not read), 64 a usage error.\n"},
     {"decode", RunDecode,
      "velortrdcd decode --format TEXT\n"
      "  Decodes each line of stdin as a point line of the format; one JSON object a line.\n"},

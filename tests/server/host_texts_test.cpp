@@ -1,0 +1,97 @@
+// The exports that hand whole texts to a host in two calls: the length told
+// first is exactly what the second call writes, a buffer one byte short is
+// left untouched, and texts far longer than the interface's 256-byte
+// buffers come through whole.
+#include "VelorTrDcdFormat.h"
+#include "formats/format_text.h"
+#include "tests/support/temp_folder.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <random>
+#include <string>
+#include <vector>
+
+extern "C" uint32_t VelorPrintFormat(const PointFormat* model, char* out, uint32_t size);
+extern "C" uint32_t VelorFileFormatLine(const char* path, int32_t* found, char* out, uint32_t size);
+
+namespace {
+
+// A random format text: fields with long text-code separator lists (each
+// printed again wherever a TCode stands), separators, settings, comments.
+std::string RandomFormat(std::mt19937& random)
+{
+    static const char* const kWords[] = {"X", "Y", "Z", "Name", "TCode", "NCode", "Null", "R", "St", "PNr"};
+    std::string text;
+    const int fields = 1 + static_cast<int>(random() % 400);
+    for (int i = 0; i < fields; ++i) {
+        text += kWords[random() % 10];
+        if (text.size() >= 5 && text.compare(text.size() - 5, 5, "TCode") == 0 && random() % 2)
+            text += "(" + std::string(random() % 1200, ",;:|"[random() % 4]) + ")";
+        text += ' ';
+    }
+    if (random() % 2)
+        text += "sep(;) ";
+    if (random() % 2)
+        text += "decc sys=" + std::to_string(random() % 8) + " ";
+    if (random() % 3 == 0)
+        text += "cmt(# //) ";
+    return text;
+}
+
+const char kGuard = '\x7f';
+
+class HostFiles : public ::testing::Test, protected TempFolder {
+protected:
+    void SetUp() override { MakeFolder("host-texts"); }
+    void TearDown() override { RemoveFolder(); }
+};
+
+} // namespace
+
+TEST(HostTexts, PrintedLengthIsExactlyWhatIsWritten)
+{
+    std::mt19937 random(20261207);
+    PointFormat model;
+    for (int round = 0; round < 200; ++round) {
+        const std::string text = RandomFormat(random);
+        ASSERT_EQ(ParseFormatText(model, text.c_str(), nullptr), 0) << text;
+        const uint32_t length = VelorPrintFormat(&model, nullptr, 0);
+        const CString expected = PrintFormatText(model);
+        ASSERT_EQ(length, static_cast<uint32_t>(expected.GetLength()));
+
+        std::vector<char> shortBuffer(length, kGuard);
+        EXPECT_EQ(VelorPrintFormat(&model, shortBuffer.data(), length), length);
+        EXPECT_EQ(std::string(shortBuffer.begin(), shortBuffer.end()), std::string(length, kGuard))
+            << "a buffer without room for the NUL must be left as it was";
+
+        std::vector<char> buffer(length + 2, kGuard);
+        EXPECT_EQ(VelorPrintFormat(&model, buffer.data(), length + 1), length);
+        EXPECT_EQ(std::strlen(buffer.data()), length);
+        EXPECT_STREQ(buffer.data(), expected.GetString());
+        EXPECT_EQ(buffer[length + 1], kGuard) << "nothing is written past the NUL";
+    }
+}
+
+TEST_F(HostFiles, FileFormatLineComesWholeWithItsNumberAsItStands)
+{
+    std::string format;
+    for (int i = 0; i < 3000; ++i)
+        format += i % 2 ? "Z " : "Q "; // does not read: the host gets it as it stands
+    Put("long.txt", "title\r\n\r\n  .FMT " + format + "\r\n1 2\r\n");
+    const std::string path = Path("long.txt");
+
+    int32_t found = -5;
+    const uint32_t length = VelorFileFormatLine(path.c_str(), &found, nullptr, 0);
+    EXPECT_EQ(found, 3);
+    std::vector<char> buffer(length + 1, kGuard);
+    VelorFileFormatLine(path.c_str(), &found, buffer.data(), length + 1);
+    EXPECT_EQ(std::string(buffer.data()), " " + format);
+
+    EXPECT_EQ(VelorFileFormatLine(Path("missing.txt").c_str(), &found, nullptr, 0), 0u);
+    EXPECT_EQ(found, -1);
+    Put("plain.txt", "1 2\n3 4\n");
+    EXPECT_EQ(VelorFileFormatLine(Path("plain.txt").c_str(), &found, nullptr, 0), 0u);
+    EXPECT_EQ(found, 0);
+}
