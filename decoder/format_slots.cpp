@@ -31,7 +31,9 @@ uint32_t CDecodeTxLine::DetectFileFormat(const char* path, char* formatOut, uint
     if (found)
         *found = foundLine ? 1 : 0;
     if (formatOut) {
-        const CString printed = PrintFormatText(model);
+        // Without a ".fmt" line the model names no comment words, and its
+        // form stays " sys=0" as hosts know it.
+        const CString printed = PrintFormatText(model, foundLine);
         std::memcpy(formatOut, printed.GetString(), static_cast<size_t>(printed.GetLength()) + 1);
     }
     return result < 0 ? 1 : 0;

@@ -140,7 +140,11 @@ void CDlgFmtPoi::DialogToFormat(PointFormat& f)
     f.textCodeSeparators = WithoutBlanks(codeSeparatorBox.value);
     f.fieldSeparators = SeparatorsOfChoice(separatorList.value);
     f.decimalComma = decimalCommaBox.value == BST_CHECKED ? 1 : 0;
+    // An empty comment box means the standard words (the "!" button's text
+    // says so), as a format string without "cmt(" does.
     f.commentWords = SplitWords(commentBox.value);
+    if (f.commentWords.empty())
+        SetStandardCommentWords(f);
 }
 
 void CDlgFmtPoi::RefreshFormatSelection()

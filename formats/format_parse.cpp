@@ -66,8 +66,6 @@ void Reset(PointFormat& model)
     model.textCodeSeparators.Empty();
     model.fieldSeparators.Empty();
     model.commentWords.clear();
-    for (const char* word : {";", "$", "!", "*"})
-        model.commentWords.emplace_back(word);
     for (uint8_t& d : model.decimals)
         d = 3;
 }
@@ -133,6 +131,15 @@ const char* ReadCommentWords(const char* p, std::vector<CString>& words)
 }
 
 } // namespace
+
+void SetStandardCommentWords(PointFormat& model)
+{
+    model.commentWords.clear();
+    for (const char* word : {";", "$", "!", "*"}) {
+        if (model.fieldSeparators.Find(word[0]) < 0 && model.textCodeSeparators.Find(word[0]) < 0)
+            model.commentWords.emplace_back(word);
+    }
+}
 
 int32_t ParseFormatText(PointFormat& model, const char* text, uint32_t* stopOffset)
 {
@@ -216,6 +223,8 @@ int32_t ParseFormatText(PointFormat& model, const char* text, uint32_t* stopOffs
             p = SkipBlanks(p);
     }
 
+    if (!commentsCleared)
+        SetStandardCommentWords(model);
     const char* stop = error ? error : p;
     if (stopOffset) {
         const size_t offset = static_cast<size_t>(stop - text);

@@ -1,7 +1,7 @@
 // Writing a PointFormat in its normal text form.
 #include "formats/format_text.h"
 
-CString PrintFormatText(const PointFormat& model)
+CString PrintFormatText(const PointFormat& model, bool emptyComments)
 {
     CString text;
     for (size_t i = 0; i < model.fields.size(); ++i) {
@@ -29,7 +29,7 @@ CString PrintFormatText(const PointFormat& model)
         text.AppendFormat(" dec=%d", model.decimals[0] > 15 ? 15 : model.decimals[0]);
     if (model.coordSystem >= 0 && model.coordSystem <= 7)
         text.AppendFormat(" sys=%d", model.coordSystem);
-    if (!model.commentWords.empty()) {
+    if (!model.commentWords.empty() || emptyComments) {
         text += " cmt(";
         for (size_t i = 0; i < model.commentWords.size(); ++i) {
             if (i > 0)

@@ -13,5 +13,13 @@
 int32_t ParseFormatText(PointFormat& model, const char* text, uint32_t* stopOffset);
 
 // The normal text form of model: fields, then " sep(...)", " decc",
-// " dec=n", " sys=n" and " cmt(...)".
-CString PrintFormatText(const PointFormat& model);
+// " dec=n", " sys=n" and " cmt(...)". An empty comment-word list prints as
+// " cmt()", so that it reads back as no comment words rather than as the
+// standard ones; emptyComments false leaves it out (the form of a file that
+// names no format).
+CString PrintFormatText(const PointFormat& model, bool emptyComments = true);
+
+// Gives model the standard comment words ";", "$", "!" and "*", leaving out
+// each that is one of its field-separator or text-code-separator
+// characters: a comment word there would cut the line where a value ends.
+void SetStandardCommentWords(PointFormat& model);

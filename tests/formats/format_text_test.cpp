@@ -51,7 +51,10 @@ TEST(FormatModel, FreshModelHasItsConstructionValues)
     EXPECT_TRUE(m.commentWords.empty());
     EXPECT_EQ(m.decimals[3], 3);
     EXPECT_EQ(m.hostSettings[0], 11);
-    EXPECT_EQ(std::string(PrintFormatText(m)), " sys=0");
+    // No comment words at all, said as " cmt()" so that the form reads back
+    // as none rather than as the standard four.
+    EXPECT_EQ(std::string(PrintFormatText(m)), " sys=0 cmt()");
+    EXPECT_EQ(std::string(PrintFormatText(m, false)), " sys=0");
 }
 
 TEST(FormatModel, CopiesCarryHostMembersAndOwnTheirTexts)
@@ -174,8 +177,29 @@ TEST(FormatPrint, NormalForm)
     EXPECT_EQ(Print("Y X cmt(; $ ! *)"), "Y X cmt(; $ ! *)");
     EXPECT_EQ(Print("y   x"), "Y X cmt(; $ ! *)");
     EXPECT_EQ(Print("Y X sep(T) decc dec=2 sys=1"), "Y X sep(T) decc dec=2 sys=1 cmt(; $ ! *)");
-    EXPECT_EQ(Print("sep(t;)"), " sep(T;) cmt(; $ ! *)");
-    EXPECT_EQ(Print("TCode(;,) Name"), "TCode(;,) Name cmt(; $ ! *)");
-    EXPECT_EQ(Print("cmt() dec=3 x"), "X");
+    EXPECT_EQ(Print("sep(t;)"), " sep(T;) cmt($ ! *)");
+    EXPECT_EQ(Print("TCode(;,) Name"), "TCode(;,) Name cmt($ ! *)");
+    EXPECT_EQ(Print("cmt() dec=3 x"), "X cmt()");
     EXPECT_EQ(Print("sys=0 cmt(#) ncode tcodeend"), "NCode TCodeEnd sys=0 cmt(#)");
 }
+
+// Without "cmt(" the standard comment words leave out every separator
+// character of the format: a default must never cut a line where a value
+// ends. Written words are kept as they stand.
+TEST(FormatParse, StandardCommentWordsLeaveOutTheSeparators)
+{
+    const struct {
+        const char* text;
+        const char* printed;
+    } cases[] = {
+        {"X Y Null Z sep(;)", "X Y Null Z sep(;) cmt($ ! *)"},
+        {"Name TCode(;*) Y X", "Name TCode(;*) Y X cmt($ !)"},
+        {"Y X sep(!$)", "Y X sep(!$) cmt(; *)"},
+        {"Y X sep(;) cmt(; #)", "Y X sep(;) cmt(; #)"},
+        {"Y X sep(,) cmt()", "Y X sep(,) cmt()"},
+        {"Y X", "Y X cmt(; $ ! *)"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(Print(c.text), c.printed) << c.text;
+}
+

@@ -119,7 +119,7 @@ check "format json: normal forms and the stop offset, exit 6" eval '[ $code = 6 
   has "$out" "{\"ok\":true,\"normal\":\"Y X Z cmt(; \$ ! *)\"}" && has "$out" "{\"ok\":false,\"stop\":4}" &&
   count_lines "$out" "ok" 3'
 run "" -- format "y x sep(;) decc"
-check "format text: the normal form" eval '[ $code = 0 ] && [ "$out" = "Y X sep(;) decc cmt(; \$ ! *)" ]'
+check "format text: the normal form" eval '[ $code = 0 ] && [ "$out" = "Y X sep(;) decc cmt(\$ ! *)" ]'
 
 # --- eval -----------------------------------------------------------------
 run "" -- eval "a := 0.1" "a + 0.2" "\"čaj\"" "1 +" "b := 2, b * a"
@@ -299,6 +299,20 @@ for args in "" "frobnicate" "read" "read a.txt b.txt" "read survey.txt --output 
   run "" -- $args
   check "usage error: '$args' exits 64, usage on stderr only" eval '[ $code = 64 ] && [ -z "$out" ] && has "$err" "usage"'
 done
+
+# --- comment words never eat values -----------------------------------------
+run "1;2;;4
+;300;400;5
+" -- decode --format "X Y Null Z sep(;)"
+check "decode: a separator is no standard comment word: no value lost, an empty X is a bad number" eval '[ $code = 0 ] &&
+  has "$out" "\"x\":1,\"y\":2,\"z\":4," && has "$out" "{\"command\":1,\"positional\":0,\"error\":4,"'
+run "" -- format "Name TCode Y X cmt()"
+check "format: an empty comment list is printed and so kept" eval '[ $code = 0 ] &&
+  [ "$out" = "Name TCode Y X cmt()" ]'
+run "CL1.5*1.5COLMN 10 20
+" -- decode --format "$out"
+check "decode with the printed empty list: a code holding * stays whole" eval '[ $code = 0 ] &&
+  has "$out" "CL1.5*1.5COLMN"'
 
 # --- whole texts, clear errors ----------------------------------------------
 work=$(mktemp -d)
