@@ -87,16 +87,6 @@ TEST_F(TextFileTest, EncodingMarksAreFoundAndSkipped)
     EXPECT_EQ(ReadAll(Utf16(u"", false)), Lines{});
 }
 
-TEST_F(TextFileTest, UnmarkedUtf16IsRecognisedByItsNulBytes)
-{
-    for (bool bigEndian : {false, true}) {
-        const std::string bytes = Utf16(u"P1 1 2\r\nP2 \u010D 4\r\n", bigEndian).substr(2);
-        EXPECT_EQ(ReadAll(bytes), (Lines{"P1 1 2", "P2 \xE8 4"})) << bigEndian;
-    }
-    // A single-byte file with a stray NUL stays single-byte.
-    EXPECT_EQ(ReadAll(std::string("ab\0d\n", 5)).size(), 1u);
-}
-
 TEST_F(TextFileTest, SingleByteLinesConvertOnlyWhenStrictUtf8)
 {
     // UTF-8 without a mark, line by line; the ANSI line stays as it is.
