@@ -77,7 +77,8 @@ bool FormatCatalogue::LookupEntry(const char* name, CString& format, CString& de
 bool FormatCatalogue::PutEntry(const char* name, const char* format, const char* description,
                                const char* suffixes)
 {
-    if (!IsStorableFormatName(name))
+    if (!IsStorableFormatName(name) || !IsStorableFormatValue(format) || !IsStorableFormatValue(description) ||
+        !IsStorableFormatValue(suffixes))
         return false;
     FormatEntry entry{name, format ? format : "", description ? description : "", suffixes ? suffixes : ""};
     const size_t at = LowerBound(name);

@@ -44,11 +44,17 @@ public:
 
     // Reads the section (null or empty: kDefaultFormatSection) into a sorted
     // list with exactly one "Standard"; returns the number of entries. A
-    // missing file or section gives the built-in format alone.
+    // missing file or section gives the built-in format alone. A section of
+    // more formats than a catalogue holds is read up to the limit only, and
+    // LoadedWhole then tells so.
     CatalogueIndex LoadCatalogue(const char* section);
+    // Whether the last load took every format of the section.
+    bool LoadedWhole() const { return loadedWhole_; }
     // Replaces the section of the last load by the entries, in one write:
     // the file then holds the old section or the new one, never a part, and
-    // keeps its other sections as they were. False when it was not written.
+    // keeps its other sections as they were. False when it was not written,
+    // and always when the last load was not whole: writing a cut list back
+    // would drop the formats it left out.
     bool SaveCatalogue() const;
 
     // Index of the entry of that name (lstrcmpiA), or kNoCatalogueEntry.
@@ -59,7 +65,8 @@ public:
     // Adds the entry at its sorted place, or replaces all four texts of the
     // entry of that name (which takes the new spelling). Refuses, and
     // changes nothing, a name that would not read back from the ini file
-    // (IsStorableFormatName) and a new entry in a full catalogue.
+    // (IsStorableFormatName), a format, description or suffix list that
+    // would not (IsStorableFormatValue) and a new entry in a full catalogue.
     bool PutEntry(const char* name, const char* format, const char* description, const char* suffixes);
     // Removes the entry of that name; false when there is none.
     bool RemoveEntry(const char* name);
@@ -84,6 +91,7 @@ private:
     CString iniPath_;
     CString section_;
     std::vector<FormatEntry> entries_;
+    bool loadedWhole_ = true;
 };
 
 // Points the catalogues made from now on by FormatCatalogue() at the ini
@@ -113,6 +121,12 @@ CString CatalogueListText(const FormatEntry& entry);
 // '=', '@', CR or LF, not beginning with '[' or ';', no blank (code below
 // 33) at either end.
 bool IsStorableFormatName(const char* name);
+
+// Whether value (null reads as empty) stays one value in the ini file: no CR
+// or LF, which would end its line there and make the rest a line of its own
+// (a key, or a section header, of the file). A NUL cannot stand inside a
+// value that is passed as a C string.
+bool IsStorableFormatValue(const char* value);
 
 // The key names of the section, in file order; returns their number.
 int ListIniKeys(const char* iniPath, const char* section, std::vector<CString>& keys);

@@ -11,6 +11,28 @@
 
 namespace {
 
+// The size of the file at path, or 0 when it cannot be told (a bare name
+// that the profile functions look for in their own folder, a missing file).
+uint64_t IniFileSize(const char* path)
+{
+    WIN32_FIND_DATAA data;
+    const HANDLE search = FindFirstFileA(path, &data);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    FindClose(search);
+    return (static_cast<uint64_t>(data.nFileSizeHigh) << 32) | data.nFileSizeLow;
+}
+
+// The first buffer for a list of the file at path: no list of names or of
+// "key=value" texts is longer than the file itself and its ending NULs, so
+// a buffer of the file's size takes it in one read; a file of no known size
+// starts from smallSize.
+DWORD FirstListSize(const char* path, DWORD smallSize)
+{
+    const uint64_t size = IniFileSize(path) + 16;
+    return size < smallSize ? smallSize : size >= 0x40000000u ? 0x40000000u : static_cast<DWORD>(size);
+}
+
 // A profile list read whole: buffers double until the read leaves room to
 // spare (a cut list comes back nSize - 2 long), or until a larger buffer
 // brings no more (a platform that caps what it gives).
@@ -76,7 +98,7 @@ typedef std::unordered_map<std::string, CString> SectionValues;
 // the first key of a name counts.
 SectionValues ReadSectionValues(const char* iniPath, const char* section)
 {
-    const std::vector<char> list = ReadWholeList(4096, 2, [&](char* buffer, DWORD size) {
+    const std::vector<char> list = ReadWholeList(FirstListSize(iniPath, 4096), 2, [&](char* buffer, DWORD size) {
         return GetPrivateProfileSectionA(section, buffer, size, iniPath);
     });
     SectionValues values;
@@ -104,7 +126,7 @@ CString ValueOf(const SectionValues& values, const CString& key)
 int ListIniKeys(const char* iniPath, const char* section, std::vector<CString>& keys)
 {
     keys.clear();
-    const std::vector<char> list = ReadWholeList(1000, 5, [&](char* buffer, DWORD size) {
+    const std::vector<char> list = ReadWholeList(FirstListSize(iniPath, 1000), 5, [&](char* buffer, DWORD size) {
         return GetPrivateProfileStringA(section, nullptr, "", buffer, size, iniPath);
     });
     ForEachListText(list, [&](const char* text, size_t length) {
@@ -123,6 +145,7 @@ CatalogueIndex FormatCatalogue::LoadCatalogue(const char* section)
 {
     section_ = section && *section ? section : kDefaultFormatSection;
     entries_.clear();
+    loadedWhole_ = true;
     std::vector<CString> keys;
     if (!iniPath_.IsEmpty())
         ListIniKeys(iniPath_, section_, keys);
@@ -131,15 +154,19 @@ CatalogueIndex FormatCatalogue::LoadCatalogue(const char* section)
     for (const CString& key : keys) {
         if (key.Find('@') >= 0)
             continue;
-        if (entries_.size() >= static_cast<size_t>(kMaxCatalogueEntries))
+        if (entries_.size() >= static_cast<size_t>(kMaxCatalogueEntries)) {
+            loadedWhole_ = false;
             break;
+        }
         entries_.push_back(
             FormatEntry{key, ValueOf(values, key), ValueOf(values, key + "@inf"), ValueOf(values, key + "@ext")});
         hasStandard = hasStandard || lstrcmpiA(key, kStandardFormatName) == 0;
     }
     if (!hasStandard) {
-        if (entries_.size() >= static_cast<size_t>(kMaxCatalogueEntries))
+        if (entries_.size() >= static_cast<size_t>(kMaxCatalogueEntries)) {
             entries_.pop_back(); // room for the built-in format
+            loadedWhole_ = false;
+        }
         AppendBuiltIn();
     }
     if (entries_.size() > 1) {

@@ -12,12 +12,15 @@ namespace {
 
 // Values with a blank (code below 33) at either end are written between
 // double quotes, so that they read back with their blanks, as
-// WriteIniString writes them.
+// WriteIniString writes them; so are values that stand between a pair of
+// the same quotes themselves, which a read would otherwise take off.
 void AppendValue(std::string& block, const CString& value)
 {
     const int length = value.GetLength();
-    const bool quoted = length > 0 && (static_cast<unsigned char>(value[0]) < 33 ||
-                                       static_cast<unsigned char>(value[length - 1]) < 33);
+    const char first = length > 0 ? value[0] : '\0', last = length > 0 ? value[length - 1] : '\0';
+    const bool inQuotes = length >= 2 && (first == '"' || first == '\'') && last == first;
+    const bool quoted = length > 0 && (static_cast<unsigned char>(first) < 33 ||
+                                       static_cast<unsigned char>(last) < 33 || inQuotes);
     if (quoted)
         block += '"';
     block.append(value.GetString(), static_cast<size_t>(length));
@@ -52,7 +55,7 @@ std::string CatalogueSectionBlock(const std::vector<FormatEntry>& entries)
 
 bool FormatCatalogue::SaveCatalogue() const
 {
-    if (iniPath_.IsEmpty())
+    if (iniPath_.IsEmpty() || !loadedWhole_)
         return false;
     const std::string block = CatalogueSectionBlock(entries_);
     return WriteSectionWhole(iniPath_, section_, block.c_str());

@@ -67,3 +67,8 @@ bool IsStorableFormatName(const char* name)
         return false;
     return std::strpbrk(name, "=@\r\n") == nullptr;
 }
+
+bool IsStorableFormatValue(const char* value)
+{
+    return !value || std::strpbrk(value, "\r\n") == nullptr;
+}

@@ -37,24 +37,44 @@ extern "C" uint32_t VelorCatalogueList(const char* section, char* out, uint32_t 
 // Results of VelorCataloguePut and VelorCatalogueRemove.
 enum : int32_t {
     kCatalogueDone = 0,
-    kCatalogueRefused = 1,  // a name the ini file cannot keep, or a full catalogue
-    kCatalogueNotThere = 2, // no entry of that name to remove
-    kCatalogueNotSaved = 3, // the ini file could not be written
+    kCatalogueRefused = 1,   // a name the ini file cannot keep
+    kCatalogueNotThere = 2,  // no entry of that name to remove
+    kCatalogueNotSaved = 3,  // the ini file could not be written
+    kCatalogueNotWhole = 4,  // the section holds more formats than a catalogue, so it is never written back
+    kCatalogueLineBreak = 5, // a format, description or suffix list holding CR or LF
+    kCatalogueFull = 6,      // a new entry in a full catalogue
 };
+
+namespace {
+
+int32_t PutRefusal(const FormatCatalogue& catalogue, const char* name, const char* format,
+                   const char* description, const char* suffixes)
+{
+    if (!IsStorableFormatName(name))
+        return kCatalogueRefused;
+    if (!IsStorableFormatValue(format) || !IsStorableFormatValue(description) || !IsStorableFormatValue(suffixes))
+        return kCatalogueLineBreak;
+    return catalogue.FindEntry(name) == kNoCatalogueEntry ? kCatalogueFull : kCatalogueRefused;
+}
+
+} // namespace
 
 // Adds or replaces the entry of that name and saves the section. A null
 // description or suffix list keeps the one the entry has (empty for a new
-// entry).
+// entry). Nothing is written when the entry is refused.
 extern "C" int32_t VelorCataloguePut(const char* section, const char* name, const char* format,
                                      const char* description, const char* suffixes)
 {
     FormatCatalogue catalogue;
     catalogue.LoadCatalogue(section);
+    if (!catalogue.LoadedWhole())
+        return kCatalogueNotWhole;
     CString oldFormat, oldDescription, oldSuffixes;
     catalogue.LookupEntry(name, oldFormat, oldDescription, oldSuffixes);
-    if (!catalogue.PutEntry(name, format, description ? description : oldDescription.GetString(),
-                            suffixes ? suffixes : oldSuffixes.GetString()))
-        return kCatalogueRefused;
+    const char* newDescription = description ? description : oldDescription.GetString();
+    const char* newSuffixes = suffixes ? suffixes : oldSuffixes.GetString();
+    if (!catalogue.PutEntry(name, format, newDescription, newSuffixes))
+        return PutRefusal(catalogue, name, format, newDescription, newSuffixes);
     return catalogue.SaveCatalogue() ? kCatalogueDone : kCatalogueNotSaved;
 }
 
@@ -63,6 +83,8 @@ extern "C" int32_t VelorCatalogueRemove(const char* section, const char* name)
 {
     FormatCatalogue catalogue;
     catalogue.LoadCatalogue(section);
+    if (!catalogue.LoadedWhole())
+        return kCatalogueNotWhole;
     if (!catalogue.RemoveEntry(name))
         return kCatalogueNotThere;
     return catalogue.SaveCatalogue() ? kCatalogueDone : kCatalogueNotSaved;

@@ -4,7 +4,10 @@
 
 #include <atomic>
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -60,12 +63,57 @@ std::string DirectoryPart(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
+// Temporary files are named kTemporaryPrefix, the writer's process id, '-'
+// and a serial number, so that a later writer can tell one left behind by a
+// process that was killed while writing.
+const char kTemporaryPrefix[] = ".velor-ini-";
+
+// The process id in a temporary file's name; 0 when name is not one.
+pid_t WriterOfTemporary(const char* name)
+{
+    const size_t prefix = sizeof kTemporaryPrefix - 1;
+    if (std::strncmp(name, kTemporaryPrefix, prefix) != 0)
+        return 0;
+    long long pid = 0;
+    const char* p = name + prefix;
+    for (; *p >= '0' && *p <= '9' && pid < 0x7FFFFFFF; ++p)
+        pid = pid * 10 + (*p - '0');
+    return *p == '-' && pid > 0 && pid < 0x7FFFFFFF ? static_cast<pid_t>(pid) : 0;
+}
+
+// Removes the temporary files in directory whose writer no longer runs.
+void RemoveStaleTemporaries(const std::string& directory)
+{
+    DIR* folder = opendir(directory.empty() ? "." : directory.c_str());
+    if (folder == nullptr)
+        return;
+    while (const dirent* entry = readdir(folder)) {
+        const pid_t writer = WriterOfTemporary(entry->d_name);
+        if (writer != 0 && writer != getpid() && kill(writer, 0) != 0 && errno == ESRCH)
+            unlink((directory + entry->d_name).c_str());
+    }
+    closedir(folder);
+}
+
+// The file at target may be replaced: it is missing, or a regular file that
+// this process may write and whose owner's write bit is set. The bit counts
+// even for a privileged process, as the read-only attribute does on Windows.
+DWORD CheckReplaceable(const std::string& target)
+{
+    struct stat info;
+    if (stat(target.c_str(), &info) != 0)
+        return errno == ENOENT ? ERROR_SUCCESS : ErrorFromErrno(errno, false);
+    if (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0 || access(target.c_str(), W_OK) != 0)
+        return ERROR_ACCESS_DENIED;
+    return ERROR_SUCCESS;
+}
+
 // Creates a new file in directory with a name no other writer uses.
 int CreateTemporary(const std::string& directory, std::string& name, DWORD& error)
 {
     static std::atomic<unsigned> serial{0};
     for (int attempt = 0; attempt < 100; ++attempt) {
-        name = directory + ".velor-ini-" + std::to_string(getpid()) + "-" + std::to_string(serial++);
+        name = directory + kTemporaryPrefix + std::to_string(getpid()) + "-" + std::to_string(serial++);
         int fd = open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd >= 0)
             return fd;
@@ -95,14 +143,15 @@ DWORD WriteAll(int fd, const std::string& text)
 DWORD ReadProfileFile(const char* path, std::string& text)
 {
     text.clear();
-    int fd = open(path, O_RDONLY | O_CLOEXEC);
+    // Opened without blocking: a FIFO would otherwise wait for a writer.
+    int fd = open(path, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0)
         return ErrorFromErrno(errno, false);
     struct stat info;
     DWORD error = ERROR_SUCCESS;
     if (fstat(fd, &info) != 0)
         error = ErrorFromErrno(errno, false);
-    else if (S_ISDIR(info.st_mode))
+    else if (!S_ISREG(info.st_mode)) // directories, devices, FIFOs and sockets hold no profile
         error = ERROR_ACCESS_DENIED;
     else if (info.st_size > 0)
         text.reserve(static_cast<size_t>(info.st_size));
@@ -128,7 +177,10 @@ DWORD ReplaceProfileFile(const char* path, const std::string& text)
     std::string target = ResolveLink(path);
     std::string directory = DirectoryPart(target);
     std::string temporary;
-    DWORD error = ERROR_SUCCESS;
+    DWORD error = CheckReplaceable(target);
+    if (error != ERROR_SUCCESS)
+        return error;
+    RemoveStaleTemporaries(directory);
     int fd = CreateTemporary(directory, temporary, error);
     if (fd < 0)
         return error;

@@ -76,10 +76,11 @@ TEST_F(CatalogueFiles, ValuesWithBlanksAtTheirEndsAreQuotedAndReadBack)
     // The configuration writes the same value the same way.
     ASSERT_TRUE(WriteIniString(ini_.c_str(), "Check", "Poly@inf", " lead"));
     EXPECT_EQ(Value("SectFmtPoi", "Poly@inf"), Value("Check", "Poly@inf"));
-    // Quotes that were the value's own are lost, as they would be with any
-    // value the configuration writes.
-    EXPECT_EQ(EntriesOf(Loaded()), (std::vector<std::string>{"Poly|Y X\t| lead|plg ", "Quoted|Y X|a|in side",
+    // Quotes that are the value's own get a pair around them and are kept.
+    EXPECT_NE(std::find(lines.begin(), lines.end(), "Quoted=\"\"Y X\"\""), lines.end());
+    EXPECT_EQ(EntriesOf(Loaded()), (std::vector<std::string>{"Poly|Y X\t| lead|plg ", "Quoted|\"Y X\"|'a'|in side",
                                                               "Standard|Y X cmt(; $ ! *)||plg"}));
+    EXPECT_EQ(Value("SectFmtPoi", "Quoted@inf"), "'a'");
 }
 
 TEST_F(CatalogueFiles, SavedEntriesLoadAsTheyWere)

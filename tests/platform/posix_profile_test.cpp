@@ -98,4 +98,33 @@ TEST_F(PosixProfile, FailedWriteReportsTheCause)
     EXPECT_EQ(Get("plain"), "not a directory");
 }
 
+TEST_F(PosixProfile, OnlyWritableRegularFilesAreReplaced)
+{
+    // A file without its owner's write bit is read-only, for a privileged
+    // process as well.
+    Put("ro.ini", "[s]\r\nk=v\r\n");
+    ASSERT_EQ(chmod(Path("ro.ini").c_str(), 0444), 0);
+    SetLastError(0);
+    EXPECT_FALSE(Write("ro.ini", "s", "k", "w"));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    struct stat info;
+    ASSERT_EQ(stat(Path("ro.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0444u);
+    EXPECT_EQ(Value("ro.ini", "s", "k"), "v");
+
+    // A FIFO is neither read (which would wait for a writer) nor replaced.
+    ASSERT_EQ(mkfifo(Path("fifo.ini").c_str(), 0644), 0);
+    EXPECT_EQ(Value("fifo.ini", "s", "k"), "D");
+    SetLastError(0);
+    EXPECT_FALSE(Write("fifo.ini", "s", "k", "w"));
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+    EXPECT_FALSE(WritePrivateProfileSectionA("s", "k=w\0", Path("fifo.ini").c_str()));
+    ASSERT_EQ(lstat(Path("fifo.ini").c_str(), &info), 0);
+    EXPECT_TRUE(S_ISFIFO(info.st_mode));
+
+    std::filesystem::create_directory(dir_ / "dir.ini");
+    EXPECT_FALSE(Write("dir.ini", "s", "k", "w"));
+    EXPECT_TRUE(std::filesystem::is_directory(dir_ / "dir.ini"));
+}
+
 } // namespace

@@ -200,6 +200,20 @@ run "" -- catalogue remove body --ini "$ini"
 check "catalogue remove" eval '[ $code = 0 ] && ! grep -q "^Body" "$ini" && grep -q "^Mine=X Y" "$ini"'
 run "" -- catalogue remove body --ini "$ini"
 check "catalogue remove: not there, exit 1" eval '[ $code = 1 ] && has "$err" "no format body"'
+run "" -- catalogue put Evil "Y X" --info $'x\r\n[OtherProgram]\r\nPath=c:\\evil' --ini "$ini"
+check "catalogue put: a line break in a value is refused, and said why" eval '[ $code = 1 ] &&
+  has "$err" "line break" && ! grep -q "OtherProgram" "$ini" && ! grep -q "^Evil" "$ini"'
+big="$catdir/big.ini"
+awk 'BEGIN { printf "[SectFmtPoi]\r\n"; for (i = 0; i < 40000; i++) printf "E%05d=Y X\r\nE%05d@inf=\r\nE%05d@ext=\r\n", i, i, i }' >"$big"
+cp "$big" "$big.before"
+run "" -- catalogue remove E00001 --ini "$big"
+check "catalogue remove: a catalogue over 32767 formats is never written back cut" eval '[ $code = 1 ] &&
+  has "$err" "32767" && has "$err" "big.ini" && cmp -s "$big" "$big.before"'
+cp "$ini" "$ini.before" && chmod 444 "$ini"
+run "" -- catalogue put Locked "Y X" --ini "$ini"
+check "catalogue put: a read-only ini file is left as it is" eval '[ $code = 1 ] &&
+  has "$err" "could not be written" && cmp -s "$ini" "$ini.before"'
+chmod 644 "$ini"
 run "" -- catalogue detect semicolon.txt --output json
 check "catalogue detect: the file's .fmt line" eval '[ $code = 0 ] &&
   [ "$out" = "{\"found\":true,\"line\":1,\"format\":\"Y X Z Name sep(;) decc cmt(*)\"}" ]'

@@ -14,6 +14,7 @@ struct CatalogueCall {
     std::string section; // empty: the module's default
     bool json = false;
     std::vector<std::string> words; // after the action
+    std::string ini;                // empty: the product's ini file
 };
 
 int Fail(const std::string& message)
@@ -132,15 +133,30 @@ int Detect(const CatalogueCall& call, IVelorTrDcd* decoder)
     return 0;
 }
 
-// The module's answer to a put or remove as an exit code.
-int Changed(int result, const std::string& name)
+// The ini file and section a message names.
+std::string Where(const CatalogueCall& call)
 {
+    const std::string section = call.section.empty() ? "SectFmtPoi" : call.section;
+    return "section [" + AnsiToUtf8(section.c_str()) + "] of " +
+           (call.ini.empty() ? std::string("the product's ini file") : call.ini);
+}
+
+// The module's answer to a put or remove as an exit code.
+int Changed(int result, const CatalogueCall& call)
+{
+    const std::string name = AnsiToUtf8(call.words[0].c_str());
     switch (result) {
     case 0: return 0;
-    case 1: return Fail("the name " + AnsiToUtf8(name.c_str()) + " cannot be kept in the ini file, or the "
-                        "catalogue is full");
-    case 2: return Fail("no format " + AnsiToUtf8(name.c_str()) + " in the catalogue");
-    case 3: return Fail("the ini file could not be written");
+    case 1: return Fail("the name " + name + " cannot be kept in the ini file: it must not be empty, hold '=', "
+                        "'@', a line break or blanks at either end, or begin with '[' or ';'");
+    case 2: return Fail("no format " + name + " in the catalogue");
+    case 3: return Fail("the " + Where(call) + " could not be written (read-only, not a regular file, or no "
+                        "access); nothing was changed");
+    case 4: return Fail("the " + Where(call) + " holds more than 32767 formats, more than a catalogue reads, "
+                        "so it is never written back (that would drop the others); nothing was changed");
+    case 5: return Fail("the format, description and suffixes of " + name + " must not hold a line break "
+                        "(CR or LF); nothing was changed");
+    case 6: return Fail("the catalogue is full (32767 formats); " + name + " was not added");
     default: return 1;
     }
 }
@@ -153,7 +169,7 @@ int Put(const CatalogueCall& call, const ParsedOptions& o, IVelorTrDcd* decoder)
     const std::string info = o.Get("info", ""), ext = o.Get("ext", "");
     return Changed(PutCatalogueEntry(call.section, call.words[0], format, o.Has("info") ? &info : nullptr,
                                      o.Has("ext") ? &ext : nullptr),
-                   call.words[0]);
+                   call);
 }
 
 struct Action {
@@ -167,7 +183,7 @@ int Run(const std::string& action, const CatalogueCall& call, const ParsedOption
     if (action == "list")
         return List(call);
     if (action == "remove")
-        return Changed(RemoveCatalogueEntry(call.section, call.words[0]), call.words[0]);
+        return Changed(RemoveCatalogueEntry(call.section, call.words[0]), call);
     IVelorTrDcd* decoder = NewDecoder();
     if (!decoder)
         return 1;
@@ -194,7 +210,7 @@ int RunCatalogue(const Args& args, const char* usage)
         return UsageError("catalogue takes an action", usage);
     const std::string action = o.positional[0];
     CatalogueCall call{o.Get("section", ""), output == "json",
-                       std::vector<std::string>(o.positional.begin() + 1, o.positional.end())};
+                       std::vector<std::string>(o.positional.begin() + 1, o.positional.end()), o.Get("ini", "")};
     bool known = false;
     for (const Action& a : kActions)
         if (action == a.name) {
