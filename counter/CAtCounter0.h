@@ -106,6 +106,7 @@ protected:
     Value NameOperand();
     Value SkippedName(const Ch* name, int length);
     Value Assignment(const Ch* name, int length);
+    Value ListItems(Value value);
     Value Unresolved(const Ch* name);
     bool StoreVariable(const Ch* name, int length, Value value);
     static int FindName(const std::vector<Str>& names, const Ch* name, int length, bool* found);
@@ -139,6 +140,12 @@ protected:
     Value Put(bool emptyText);
     Value AnsiResult(const char* text, int length);
 
+    // The scanner of code passed over without evaluation (counter_scan.h).
+    enum class ScanStop { kFound, kClose, kEnd, kOpenLiteral };
+    static const Ch* PassedLiteralEnd(const Ch* p);
+    template <class Found>
+    static const Ch* PassCode(const Ch* p, Found found, ScanStop* stop);
+
     // BLOCK chains and passing over groups (counter_block.h).
     Value BlockChain();
     void PassSections();
@@ -149,4 +156,9 @@ private:
     Str ownText_;
     int nesting_ = 0; // operands under way, across re-entrant computations
     int running_ = 0; // compute operations under way
+    // A list of assignments joined by ',' is read item by item: listItem_ is
+    // where the item being read begins; an assignment that stands there alone
+    // leaves its ',' to the list and tells so through listEnded_.
+    const Ch* listItem_ = nullptr;
+    const Ch* listEnded_ = nullptr;
 };

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "counter/counter_names.h"
+#include "counter/counter_scan.h"
 
 // BLOCK condition value [BLOCK condition value ...]: the value of the first
 // section whose condition is not 0; the sections behind it are passed over.
@@ -57,71 +58,30 @@ void CAtCounter0<Ch, Str>::PassSections()
 }
 
 // From p to behind the next BLOCK word of the same group (found), or to the
-// ")" that closes the group or the end of the text (not found).
+// ")" that closes the group or the end of the text (not found). A BLOCK
+// counts as a whole word: the character before it is no word character (a
+// literal's closing quote and a comment's end are none).
 template <class Ch, class Str>
 const Ch* CAtCounter0<Ch, Str>::NextBlock(const Ch* p, bool* found)
 {
-    *found = false;
-    int level = 0;
-    Ch before = p[-1];
-    while (*p) {
-        const Ch c = *p;
-        if (c == '"' || c == '\'') {
-            const Ch* end = LiteralEnd(p);
-            if (!end) {
-                Fail(kStatusUnclosedText);
-                while (*p)
-                    ++p;
-                return p;
-            }
-            p = end;
-            before = c;
-            continue;
-        }
-        if (c == '/' && (p[1] == '/' || p[1] == '*')) {
-            p = BlanksEnd(p);
-            before = ' ';
-            continue;
-        }
-        if (c == '(') {
-            ++level;
-        } else if (c == ')') {
-            if (level == 0)
-                return p;
-            --level;
-        } else if (level == 0 && !IsWordChar(before, 1) && MatchWordNoCase("BLOCK", p, 1)) {
-            *found = true;
-            return p + 5;
-        }
-        before = c;
-        ++p;
-    }
-    return p;
+    ScanStop stop;
+    const Ch* at = PassCode(
+        p, [](const Ch* q) { return !IsWordChar(q[-1], 1) && MatchWordNoCase("BLOCK", q, 1); }, &stop);
+    *found = stop == ScanStop::kFound;
+    if (stop == ScanStop::kOpenLiteral)
+        Fail(kStatusUnclosedText);
+    return *found ? at + 5 : at;
 }
 
-// Passes over the group at the position by counting "(" and ")", jumping
-// over literals.
+// "(" code ")": passes over the group at the position without evaluating it;
+// a group or literal left open takes the rest of the text.
 template <class Ch, class Str>
 void CAtCounter0<Ch, Str>::PassGroup()
 {
-    int level = 0;
-    const Ch* p = position;
-    while (*p) {
-        if (*p == '"' || *p == '\'') {
-            const Ch* end = LiteralEnd(p);
-            if (!end)
-                break;
-            p = end;
-            continue;
-        }
-        if (*p == '(') {
-            ++level;
-        } else if (*p == ')' && --level == 0) {
-            position = p + 1;
-            return;
-        }
-        ++p;
-    }
-    position = p;
-    Fail(*p ? kStatusUnclosedText : kStatusParenthesis);
+    ScanStop stop;
+    position = PassCode(position + 1, [](const Ch*) { return false; }, &stop);
+    if (stop == ScanStop::kClose)
+        ++position;
+    else
+        Fail(stop == ScanStop::kOpenLiteral ? kStatusUnclosedText : kStatusParenthesis);
 }

@@ -133,42 +133,14 @@ typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::Alternative(bool text
 template <class Ch, class Str>
 void CAtCounter0<Ch, Str>::PassArgument(bool last)
 {
-    int level = 0;
-    const Ch* p = position;
-    while (*p) {
-        const Ch c = *p;
-        if (c == '"' || c == '\'') {
-            const Ch* end = LiteralEnd(p);
-            if (!end) {
-                while (*p)
-                    ++p;
-                position = p;
-                Fail(kStatusUnclosedText);
-                return;
-            }
-            p = end;
-            continue;
-        }
-        if (c == '/' && (p[1] == '/' || p[1] == '*')) {
-            p = BlanksEnd(p);
-            continue;
-        }
-        if (level == 0 && (c == ',' || c == ')')) {
-            position = p;
-            if (c == (last ? ')' : ','))
-                ++position;
-            else
-                Fail(last ? kStatusParenthesis : kStatusArgumentCount);
-            return;
-        }
-        if (c == '(')
-            ++level;
-        else if (c == ')')
-            --level;
-        ++p;
-    }
-    position = p;
-    Fail(last ? kStatusParenthesis : kStatusArgumentCount);
+    ScanStop stop;
+    position = PassCode(position, [](const Ch* q) { return *q == ','; }, &stop);
+    if (stop == ScanStop::kOpenLiteral)
+        Fail(kStatusUnclosedText);
+    else if (stop != ScanStop::kEnd && *position == (last ? ')' : ','))
+        ++position;
+    else
+        Fail(last ? kStatusParenthesis : kStatusArgumentCount);
 }
 
 template <class Ch, class Str>

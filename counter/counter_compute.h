@@ -11,6 +11,9 @@ int32_t CAtCounter0<Ch, Str>::Compute(const Ch* text, int32_t startDepth, const 
     static const Ch kEmpty[1] = {0};
     const Ch* savedPosition = position;
     const int32_t savedStatus = status, savedDepth = depth, savedSkip = skipDepth;
+    const Ch* savedItem = listItem_;
+    const Ch* savedEnded = listEnded_;
+    listItem_ = listEnded_ = nullptr; // a list under way is no list of this text
     ++running_;
     depth = startDepth;
     skipDepth = 0;
@@ -30,6 +33,8 @@ int32_t CAtCounter0<Ch, Str>::Compute(const Ch* text, int32_t startDepth, const 
     position = savedPosition;
     depth = savedDepth;
     skipDepth = savedSkip;
+    listItem_ = savedItem;
+    listEnded_ = savedEnded;
     if (--running_ > 0)
         status = savedStatus; // an evaluation under way goes on with its own status
     return outcome;
@@ -39,6 +44,9 @@ template <class Ch, class Str>
 int32_t CAtCounter0<Ch, Str>::ComputeArgs(const Ch* text, const Ch** end, uint32_t count, double* values)
 {
     static const Ch kEmpty[1] = {0};
+    const Ch* savedItem = listItem_;
+    const Ch* savedEnded = listEnded_;
+    listItem_ = listEnded_ = nullptr;
     ++running_;
     position = text ? text : kEmpty;
     status = kStatusOk;
@@ -47,6 +55,8 @@ int32_t CAtCounter0<Ch, Str>::ComputeArgs(const Ch* text, const Ch** end, uint32
     ReadFixedArguments(count, values);
     if (end)
         *end = position;
+    listItem_ = savedItem;
+    listEnded_ = savedEnded;
     --running_;
     return status;
 }

@@ -87,21 +87,46 @@ typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::SkippedName(const Ch*
 
 // name ":=" expression: the kind follows the value and stays fixed. A ','
 // behind it above nesting level 1 goes on with the next expression, whose
-// value replaces the assignment's.
+// value replaces the assignment's (ListItems).
 template <class Ch, class Str>
 typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::Assignment(const Ch* name, int length)
 {
+    // Standing at the start of an item of a list, the assignment is the
+    // whole item: its expression reads every operator up to the ','.
+    const bool item = name == listItem_;
+    listItem_ = nullptr;
     Value value = Expression();
     if (Failed())
         return value;
     if (skipDepth == 0 && !StoreVariable(name, length, value))
         return {0.0, false};
-    const Ch* after = BlanksEnd(position);
-    if (*after == ',' && depth > 1) {
-        position = after + 1;
-        return Expression();
-    }
+    if (!item)
+        return ListItems(value);
+    listEnded_ = name; // the list under way goes on behind it
     return value;
+}
+
+// [ "," expression ]...: the items that ',' joins behind an assignment above
+// nesting level 1, read one after the other; each item's value replaces the
+// one before. An item that is an assignment alone leaves its ',' to this
+// loop, so a list nests no deeper however long it is; any other item ends
+// the list before the ',' behind it.
+template <class Ch, class Str>
+typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::ListItems(Value value)
+{
+    for (;;) {
+        const Ch* after = BlanksEnd(position);
+        if (*after != ',' || depth <= 1)
+            return value;
+        position = BlanksEnd(after + 1);
+        const Ch* item = position;
+        listItem_ = item;
+        listEnded_ = nullptr;
+        value = Expression();
+        listItem_ = nullptr;
+        if (Failed() || listEnded_ != item)
+            return value;
+    }
 }
 
 // Stores the value (a text: the text result) under the name; a variable of

@@ -7,30 +7,28 @@
 
 void DecimalDigits::Add(char digit, bool fraction)
 {
-    if (count_ == 0 && digit == '0') {
-        if (fraction)
-            --scale_;
-        return;
-    }
     if (count_ < kMaxDigits) {
-        text_[count_++] = digit;
-        if (fraction)
+        // A fraction digit kept (or a leading zero) moves the digits one
+        // place to the right.
+        if (fraction && scale_ > -kMaxScale)
             --scale_;
+        if (count_ > 0 || digit != '0')
+            text_[count_++] = digit;
         return;
     }
-    if (!fraction)
+    if (!fraction && scale_ < kMaxScale)
         ++scale_; // a dropped integer digit still counts as a power of ten
     if (digit != '0')
         sticky_ = true;
 }
 
-bool DecimalDigits::Compose(long exponent, double* value)
+bool DecimalDigits::Compose(int64_t exponent, double* value)
 {
     *value = 0.0;
     if (count_ == 0)
         return true;
     int n = count_;
-    long scale = scale_ + exponent;
+    int64_t scale = scale_ + exponent; // both within 10^17: no overflow
     if (sticky_) {
         text_[n++] = '1';
         --scale;

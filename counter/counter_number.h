@@ -5,13 +5,23 @@
 
 #include "counter/counter_chars.h"
 
+#include <cstdint>
+
 // The significant digits of a number and the power of ten that scales them.
 class DecimalDigits {
 public:
     void Add(char digit, bool fraction);
     // The value of the digits times 10^exponent; false when it is 1e308 or
-    // more.
-    bool Compose(long exponent, double* value);
+    // more. |exponent| is at most kMaxExponent.
+    bool Compose(int64_t exponent, double* value);
+
+    // A longer exponent saturates here: so far beyond the digits that any
+    // text can hold that the value stays beyond the largest double, or
+    // below the smallest, as the exponent's digits mean.
+    static constexpr int64_t kMaxExponent = 100000000000000000; // 10^17
+    // The scale of the digits saturates at the same bound, so that adding
+    // the two cannot overflow.
+    static constexpr int64_t kMaxScale = kMaxExponent;
 
 private:
     // More digits than a double needs to round correctly; further digits
@@ -19,7 +29,7 @@ private:
     static const int kMaxDigits = 768;
     char text_[kMaxDigits + 2];
     int count_ = 0;
-    long scale_ = 0;
+    int64_t scale_ = 0;
     bool sticky_ = false;
 };
 
@@ -31,7 +41,6 @@ enum class NumberOutcome { kRead, kNoDigit, kTooLarge };
 template <class Ch>
 NumberOutcome ReadCounterNumber(const Ch** position, double* value)
 {
-    const long kExponentLimit = 100000;
     const Ch* p = *position;
     DecimalDigits digits;
     while (IsDecimalDigit(*p))
@@ -44,7 +53,7 @@ NumberOutcome ReadCounterNumber(const Ch** position, double* value)
         while (IsDecimalDigit(*p))
             digits.Add(static_cast<char>(*p++), true);
     }
-    long exponent = 0;
+    int64_t exponent = 0;
     if (outcome == NumberOutcome::kRead && (*p == 'E' || *p == 'e')) {
         ++p;
         bool negative = false;
@@ -53,9 +62,9 @@ NumberOutcome ReadCounterNumber(const Ch** position, double* value)
         if (!IsDecimalDigit(*p))
             outcome = NumberOutcome::kNoDigit;
         while (IsDecimalDigit(*p)) {
-            if (exponent < kExponentLimit)
-                exponent = exponent * 10 + (*p - '0');
-            ++p;
+            exponent = exponent * 10 + (*p++ - '0'); // below 10 * kMaxExponent + 10
+            if (exponent > DecimalDigits::kMaxExponent)
+                exponent = DecimalDigits::kMaxExponent;
         }
         if (negative)
             exponent = -exponent;
