@@ -160,6 +160,10 @@ bool CDlgFmtPoi::OnCommandMap(UINT id, int code)
         if ((code == CBN_SELCHANGE || code == CBN_EDITCHANGE) && edited)
             RefreshFormatSelection();
         return code == CBN_SELCHANGE || code == CBN_EDITCHANGE;
+    case kFmtSeparatorList: // a changed separator makes another format, as any edit does
+        if (code == CBN_SELCHANGE && edited)
+            RefreshFormatSelection();
+        return code == CBN_SELCHANGE;
     case kFmtPreview:
         if (code == LBN_SELCHANGE)
             ShowPreviewLineLabel();
@@ -174,6 +178,10 @@ bool CDlgFmtPoi::OnCommandMap(UINT id, int code)
     if (code != BN_CLICKED)
         return false;
     switch (id) {
+    case kFmtDecimalComma:
+        if (edited)
+            RefreshFormatSelection();
+        return true;
     case kFmtAddField:
         offerList.ValueFromWindow();
         fieldList.ValueFromWindow();

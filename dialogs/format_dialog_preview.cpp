@@ -8,11 +8,39 @@
 #include "common/text_file.h"
 #include "dialogs/format_dialog_ids.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 const size_t kPreviewLines = 1000;
 const char kMoreLines[] = "Continue ...";
 const UINT kOpenForReading = CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary;
+
+// The width in pixels of the widest line in the list's font, so that the
+// list can scroll across it. A tab counts as eight blanks, at least as wide
+// as the list's default tab stops make it.
+int WidestLine(HWND list, const std::vector<CString>& lines)
+{
+    const HDC dc = GetDC(list);
+    if (!dc)
+        return 0;
+    const HGDIOBJ font = reinterpret_cast<HGDIOBJ>(::SendMessageA(list, WM_GETFONT, 0, 0));
+    const HGDIOBJ previous = font ? SelectObject(dc, font) : nullptr;
+    LONG widest = 0;
+    CString shown;
+    for (const CString& line : lines) {
+        shown = line;
+        shown.Replace("\t", "        ");
+        SIZE size = {0, 0};
+        if (GetTextExtentPoint32A(dc, shown, shown.GetLength(), &size) && size.cx > widest)
+            widest = size.cx;
+    }
+    if (previous)
+        SelectObject(dc, previous);
+    ReleaseDC(list, dc);
+    return static_cast<int>(std::min<LONG>(widest + 8, 0xFFFF));
+}
 
 } // namespace
 
@@ -35,6 +63,8 @@ void CDlgFmtPoi::FillFilePreview()
     previewList.ResetContent();
     for (const CString& line : previewLines)
         previewList.AddString(line);
+    ::SendMessageA(previewList.m_hWnd, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(WidestLine(previewList.m_hWnd,
+                                                                                           previewLines)), 0);
     previewList.SetRedraw(TRUE);
     previewList.Invalidate();
 }

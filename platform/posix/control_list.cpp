@@ -221,8 +221,10 @@ LRESULT ListBoxProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
     case LB_GETITEMHEIGHT: return kItemHeight;
     case LB_GETITEMRECT: return ItemRect(*w, index, lParam);
     case LB_SETTABSTOPS: return TRUE;
-    case LB_SETHORIZONTALEXTENT: return 0;
-    case LB_GETHORIZONTALEXTENT: return 0;
+    case LB_SETHORIZONTALEXTENT:
+        w->list.horizontalExtent = static_cast<int>(wParam & 0xFFFF);
+        return 0;
+    case LB_GETHORIZONTALEXTENT: return w->list.horizontalExtent;
     case WM_LBUTTONDOWN: ClickItem(window, lParam, false); return 0;
     case WM_LBUTTONDBLCLK: ClickItem(window, lParam, true); return 0;
     case WM_LBUTTONUP: return 0;

@@ -15,6 +15,7 @@ struct ListState {
     std::vector<LONG_PTR> data;
     int selection = -1;
     int top = 0;
+    int horizontalExtent = 0; // the width in pixels the list scrolls across
 };
 
 // What was filled into a window's device context, kept for GetPixel.

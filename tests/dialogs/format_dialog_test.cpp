@@ -319,8 +319,6 @@ TEST_F(FormatDialogTest, DeleteRemovesTheSelectedEntryButNeverStandard)
 
     const Outcome out = Edit("Poly", "", false, [&](HWND d) {
         UserSelect(d, kFmtFormatList, ComboPosition(d, kFmtFormatList, "Poly (survey)"));
-        // A separator chosen (no edit of the name's format) stays shown.
-        UserSelect(d, kFmtSeparatorList, 3);
         UserClick(d, kFmtDelete);
         afterPoly = ComboChoice(d, kFmtFormatList);
         line = ListItems(d, kFmtFieldList);
@@ -331,7 +329,52 @@ TEST_F(FormatDialogTest, DeleteRemovesTheSelectedEntryButNeverStandard)
     EXPECT_EQ(Get("terx.ini").find("Poly"), std::string::npos);
     EXPECT_NE(Get("terx.ini").find("Standard=Y X cmt(; $ ! *)"), std::string::npos);
     EXPECT_EQ(out.name, "");
-    EXPECT_EQ(out.format, "Y X Z sep(,) cmt(; $ ! *)");
+    EXPECT_EQ(out.format, "Y X Z cmt(; $ ! *)");
+}
+
+TEST_F(FormatDialogTest, TheSeparatorAndTheDecimalCommaRefreshTheName)
+{
+    std::vector<std::string> names;
+    const Outcome out = Edit("Standard", "", false, [&](HWND d) {
+        names.push_back(ComboChoice(d, kFmtFormatList));
+        const int blanks = static_cast<int>(SendMessageA(GetDlgItem(d, kFmtSeparatorList), CB_GETCURSEL, 0, 0));
+        UserSelect(d, kFmtSeparatorList, 3);
+        names.push_back(ComboChoice(d, kFmtFormatList));
+        UserSelect(d, kFmtSeparatorList, blanks);
+        names.push_back(ComboChoice(d, kFmtFormatList));
+        UserClick(d, kFmtDecimalComma);
+        names.push_back(ComboChoice(d, kFmtFormatList));
+        UserClick(d, kFmtDecimalComma);
+        names.push_back(ComboChoice(d, kFmtFormatList));
+        UserSelect(d, kFmtSeparatorList, 3);
+        UserClick(d, IDOK);
+    });
+    EXPECT_EQ(names, (std::vector<std::string>{"Standard", "", "Standard", "", "Standard"}));
+    // The name handed back always goes with the format handed back.
+    EXPECT_EQ(out.name, "");
+    EXPECT_EQ(out.format, "Y X sep(,) cmt(; $ ! *)");
+}
+
+TEST_F(FormatDialogTest, ThePreviewScrollsAcrossItsLongestLine)
+{
+    Put("wide.txt", "P1 1 2\r\nP2 " + std::string(400, '7') + "\t1 2\r\n");
+    const std::string path = Path("wide.txt");
+    SetEditFileRoutine([](const char*, const char*, short) -> short { return 1; });
+    LRESULT wide = 0, narrow = 0;
+    RECT client = {};
+    Edit(nullptr, "", false, [&](HWND d) {
+        const HWND list = GetDlgItem(d, kFmtPreview);
+        GetClientRect(list, &client);
+        wide = SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0);
+        Put("wide.txt", "P1 1 2\r\n");
+        UserClick(d, kFmtEditFile);
+        narrow = SendMessageA(list, LB_GETHORIZONTALEXTENT, 0, 0);
+        UserPressEscape(d);
+    }, path.c_str());
+    SetEditFileRoutine(nullptr);
+    EXPECT_GT(wide, 2 * client.right);
+    EXPECT_GT(narrow, 0);
+    EXPECT_LT(narrow, client.right);
 }
 
 TEST_F(FormatDialogTest, OkRefusesTheSeparatorOrTheDecimalPointAsCommentWords)
