@@ -96,3 +96,13 @@ extern "C" int32_t VelorGetLanguage(char* setting, uint32_t size)
     CopyOut(code, setting, size);
     return LanguageFromCode(code);
 }
+
+// The language setting as stored, in the two-call pattern: returns its
+// length; out receives it when size holds it and its NUL.
+extern "C" uint32_t VelorLanguageSetting(char* out, uint32_t size)
+{
+    const CString code = ReadInstallValue("Velor", "Language");
+    if (out && size > static_cast<uint32_t>(code.GetLength()))
+        CopyOut(code, out, size);
+    return static_cast<uint32_t>(code.GetLength());
+}

@@ -95,3 +95,31 @@ TEST_F(HostFiles, FileFormatLineComesWholeWithItsNumberAsItStands)
     EXPECT_EQ(VelorFileFormatLine(Path("plain.txt").c_str(), &found, nullptr, 0), 0u);
     EXPECT_EQ(found, 0);
 }
+
+#include "tests/common/settings_fixture.h"
+
+extern "C" uint32_t VelorLanguageSetting(char* out, uint32_t size);
+extern "C" int32_t VelorGetLanguage(char* setting, uint32_t size);
+
+namespace {
+
+using HostLanguage = ProductSettings;
+
+// A setting of any length comes whole in two calls; a buffer one short is
+// left untouched.
+TEST_F(HostLanguage, TheSettingComesWholeInTwoCalls)
+{
+    const std::string code = "CZ" + std::string(600, 'x');
+    Install("Velor", "Language", code.c_str());
+    const uint32_t length = VelorLanguageSetting(nullptr, 0);
+    ASSERT_EQ(length, code.size());
+    std::vector<char> shortBuffer(length, '#');
+    EXPECT_EQ(VelorLanguageSetting(shortBuffer.data(), length), length);
+    EXPECT_EQ(std::string(shortBuffer.begin(), shortBuffer.end()), std::string(length, '#'));
+    std::vector<char> buffer(length + 1, '#');
+    EXPECT_EQ(VelorLanguageSetting(buffer.data(), length + 1), length);
+    EXPECT_EQ(std::string(buffer.data()), code);
+    EXPECT_EQ(VelorGetLanguage(nullptr, 0), VelorGetLanguage(buffer.data(), length + 1));
+}
+
+} // namespace

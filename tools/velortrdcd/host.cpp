@@ -20,6 +20,7 @@ typedef void (*FormatFn)(PointFormat*);
 typedef void (*FromDtmExFn)(double*, double*, double, double, short);
 typedef uint32_t (*GetTextFn)(int32_t, char*, uint32_t);
 typedef int32_t (*GetLanguageFn)(char*, uint32_t);
+typedef uint32_t (*LanguageSettingFn)(char*, uint32_t);
 typedef void (*SetCatalogueIniFn)(const char*);
 typedef uint32_t (*ListCatalogueFn)(const char*, char*, uint32_t);
 typedef int32_t (*PutCatalogueFn)(const char*, const char*, const char*, const char*, const char*);
@@ -188,11 +189,11 @@ bool ProductPath(int which, std::string* path)
 bool LanguageSetting(std::string* setting, int* index)
 {
     const auto get = Export<GetLanguageFn>("VelorGetLanguage");
-    if (!get)
+    const auto text = Export<LanguageSettingFn>("VelorLanguageSetting");
+    if (!get || !text)
         return false;
-    char code[256];
-    *index = get(code, sizeof code);
-    setting->assign(code);
+    *index = get(nullptr, 0);
+    *setting = WholeText(text);
     return true;
 }
 
