@@ -31,16 +31,41 @@ TextLineSource::~TextLineSource()
 void TextLineSource::Reset()
 {
     pos_ = end_ = 0;
+    probePos_ = probeEnd_ = 0;
     encoding_ = kTextSingleByte;
 }
 
+// Reads the file's first bytes into the probe, judges the encoding by them
+// and leaves them, without the mark, to be read first.
 void TextLineSource::Start(ReadFunction read, void* context)
 {
-    Fill(read, context);
-    const EncodingMark mark =
-        DetectEncoding(reinterpret_cast<const unsigned char*>(buffer_ + pos_), end_ - pos_);
+    probePos_ = probeEnd_ = 0;
+    while (probeEnd_ < kEncodingProbeSize) {
+        const UINT room = kEncodingProbeSize - probeEnd_;
+        const UINT got = read(context, probe_ + probeEnd_, room);
+        if (got == 0 || got > room)
+            break;
+        probeEnd_ += got;
+    }
+    const EncodingMark mark = DetectEncoding(reinterpret_cast<const unsigned char*>(probe_), probeEnd_);
     encoding_ = mark.encoding;
-    pos_ += mark.skip;
+    probePos_ = mark.skip;
+    Fill(read, context);
+}
+
+// Up to count bytes into into: what is left of the probe first, then the
+// file; how many came.
+UINT TextLineSource::Take(ReadFunction read, void* context, char* into, UINT count)
+{
+    if (probePos_ < probeEnd_) {
+        const UINT left = probeEnd_ - probePos_;
+        const UINT n = left < count ? left : count;
+        std::memcpy(into, probe_ + probePos_, n);
+        probePos_ += n;
+        return n;
+    }
+    const UINT got = read(context, into, count);
+    return got <= count ? got : 0;
 }
 
 // Moves the unread bytes to the front and reads behind them; whether any new
@@ -54,8 +79,8 @@ bool TextLineSource::Fill(ReadFunction read, void* context)
     end_ = kept;
     if (end_ >= size_)
         return false;
-    const UINT got = read(context, buffer_ + end_, size_ - end_);
-    end_ += got <= size_ - end_ ? got : 0;
+    const UINT got = Take(read, context, buffer_ + end_, size_ - end_);
+    end_ += got;
     buffer_[end_] = 0;
     return got > 0;
 }

@@ -18,12 +18,17 @@ enum TextEncoding : uint8_t {
 };
 
 // The encoding a file's first bytes announce, and how many bytes the mark
-// takes.
+// takes. Without a mark, bytes that are NUL on one side of nearly every
+// pair and never on the other are UTF-16 in that order.
 struct EncodingMark {
     TextEncoding encoding;
     UINT skip;
 };
 EncodingMark DetectEncoding(const unsigned char* bytes, size_t count);
+
+// How many of a file's first bytes the encoding is judged by, whatever the
+// reader's buffer size: the same file is read the same way by every reader.
+const UINT kEncodingProbeSize = 512;
 
 // Whether bytes form well-formed UTF-8: no overlong forms, no surrogates,
 // nothing above U+10FFFF, no cut sequence.
@@ -55,6 +60,7 @@ public:
 
 private:
     bool Fill(ReadFunction read, void* context);
+    UINT Take(ReadFunction read, void* context, char* into, UINT count);
     bool ReadBytes(CString& line, ReadFunction read, void* context);
     bool ReadUnits(ReadFunction read, void* context);
     void WideToNarrow(CString& line, UINT codePage);
@@ -65,6 +71,9 @@ private:
     UINT pos_ = 0; // next byte to read
     UINT end_ = 0; // end of the valid bytes
     TextEncoding encoding_ = kTextSingleByte;
+    char probe_[kEncodingProbeSize]; // the file's first bytes, handed out before the rest
+    UINT probePos_ = 0;
+    UINT probeEnd_ = 0;
     std::vector<WCHAR> wide_; // the current UTF-16 line, or conversion scratch
 };
 

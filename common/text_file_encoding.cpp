@@ -2,6 +2,28 @@
 // and the conversion of a line to the ANSI code page.
 #include "common/text_file.h"
 
+namespace {
+
+// UTF-16 without a mark: over the whole pairs, the byte on highSide (the
+// high byte of each unit) is NUL in three pairs of four at least and the
+// other byte never is, over two pairs at least.
+bool LooksUnmarkedUtf16(const unsigned char* bytes, size_t count, size_t highSide)
+{
+    const size_t pairs = count / 2;
+    if (pairs < 2)
+        return false;
+    size_t nulHigh = 0;
+    for (size_t i = 0; i < pairs; ++i) {
+        if (bytes[2 * i + (1 - highSide)] == 0)
+            return false;
+        if (bytes[2 * i + highSide] == 0)
+            ++nulHigh;
+    }
+    return nulHigh * 4 >= pairs * 3;
+}
+
+} // namespace
+
 EncodingMark DetectEncoding(const unsigned char* bytes, size_t count)
 {
     if (count >= 2 && bytes[0] == 0xFF && bytes[1] == 0xFE)
@@ -10,6 +32,10 @@ EncodingMark DetectEncoding(const unsigned char* bytes, size_t count)
         return {kTextUtf16Be, 2};
     if (count >= 3 && bytes[0] == 0xEF && bytes[1] == 0xBB && bytes[2] == 0xBF)
         return {kTextSingleByte, 3};
+    if (LooksUnmarkedUtf16(bytes, count, 1))
+        return {kTextUtf16Le, 0};
+    if (LooksUnmarkedUtf16(bytes, count, 0))
+        return {kTextUtf16Be, 0};
     return {kTextSingleByte, 0};
 }
 

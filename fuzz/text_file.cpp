@@ -8,7 +8,9 @@
 //
 // The lines must not depend on the buffer size: the small buffer and the
 // default one give the same lines in the same encoding. A file of ASCII
-// bytes without a mark gives its lines as split at CR LF, LF and CR.
+// bytes without a mark (and without NULs where the encoding is judged)
+// gives its lines as split at CR LF, LF and CR, and the same lines when
+// written as UTF-16 without a mark.
 #include "fuzz_support.h"
 
 #include "common/text_file.h"
@@ -65,8 +67,9 @@ bool SplitAscii(const std::string& text, std::vector<std::string>& lines)
 {
     if (text.size() >= 2 && (text.compare(0, 2, "\xFF\xFE") == 0 || text.compare(0, 2, "\xFE\xFF") == 0))
         return false;
-    for (char c : text) {
-        if (static_cast<unsigned char>(c) >= 0x80)
+    for (size_t i = 0; i < text.size(); ++i) {
+        const unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c >= 0x80 || (c == 0 && i < kEncodingProbeSize))
             return false;
     }
     size_t begin = 0;
@@ -80,6 +83,27 @@ bool SplitAscii(const std::string& text, std::vector<std::string>& lines)
     return true;
 }
 
+// ASCII text as UTF-16 without a mark, in both orders, must read as the
+// same lines.
+void CheckUnmarkedUtf16(const std::string& path, const std::string& ascii, UINT smallBuffer,
+                        const std::vector<std::string>& lines)
+{
+    if (ascii.find('\0') != std::string::npos || ascii.size() < 2)
+        return;
+    for (int bigEndian = 0; bigEndian < 2; ++bigEndian) {
+        std::string wide;
+        for (char c : ascii) {
+            wide += bigEndian ? '\0' : c;
+            wide += bigEndian ? c : '\0';
+        }
+        WriteFuzzFile(path, wide);
+        const Lines read = ReadLines(path, smallBuffer);
+        FuzzRequire(read.encoding == (bigEndian ? kTextUtf16Be : kTextUtf16Le), "unmarked UTF-16 is not recognised");
+        FuzzRequire(read.lines == lines, "unmarked UTF-16 lines differ from the text's");
+    }
+    WriteFuzzFile(path, ascii);
+}
+
 void CheckReader(const std::string& path, const std::string& content, UINT smallBuffer, size_t* lineCount)
 {
     const Lines small = ReadLines(path, smallBuffer);
@@ -88,8 +112,10 @@ void CheckReader(const std::string& path, const std::string& content, UINT small
     FuzzRequire(small.lines == whole.lines, "the lines depend on the buffer size");
     FuzzRequire(whole.lines.size() <= content.size(), "more lines than bytes");
     std::vector<std::string> ascii;
-    if (SplitAscii(content, ascii))
+    if (SplitAscii(content, ascii)) {
         FuzzRequire(whole.lines == ascii, "ASCII lines are not split at CR LF, LF and CR");
+        CheckUnmarkedUtf16(path, content, smallBuffer, ascii);
+    }
     *lineCount = whole.lines.size();
 }
 

@@ -87,6 +87,20 @@ TEST_F(TextFileTest, EncodingMarksAreFoundAndSkipped)
     EXPECT_EQ(ReadAll(Utf16(u"", false)), Lines{});
 }
 
+// UTF-16 without a mark is told by its NUL bytes in the file's first bytes,
+// the same way whatever the reader's buffer size; NULs here and there leave
+// a file single-byte.
+TEST_F(TextFileTest, UnmarkedUtf16IsRecognisedWhateverTheBufferSize)
+{
+    for (bool bigEndian : {false, true}) {
+        const std::string bytes = Utf16(u"P1 1 2\r\nP2 \u010D 4\r\n", bigEndian).substr(2);
+        for (UINT size : {1u, 3u, 7u, 64u, kTextFileBufferSize})
+            EXPECT_EQ(ReadAll(bytes, size), (Lines{"P1 1 2", "P2 \xE8 4"})) << bigEndian << " buffer " << size;
+    }
+    EXPECT_EQ(ReadAll(std::string("ab\0d\n", 5)), (Lines{std::string("ab\0d", 4)}));
+    EXPECT_EQ(ReadAll(std::string("P1\0X 1 2\n", 9), 4), (Lines{std::string("P1\0X 1 2", 8)}));
+}
+
 TEST_F(TextFileTest, SingleByteLinesConvertOnlyWhenStrictUtf8)
 {
     // UTF-8 without a mark, line by line; the ANSI line stays as it is.

@@ -273,6 +273,15 @@ TEST_F(PointFileTest, ALineWithANulIsABadNumber)
     EXPECT_EQ(boxes[0], std::string(ComposeInputError(path.c_str(), DecoderText(kTextBadNumber), 2, "")));
     // A line that holds nothing before its NUL is not skipped as blank.
     EXPECT_EQ(Read(std::string("1 2\n\0 3 4\n", 10)).result, 4u);
+    // The NULs of UTF-16 without a mark are no part of its lines.
+    std::string wide;
+    for (char c : std::string("P1 1 2\r\nP2 3 4\r\n"))
+        wide += std::string(1, c) + '\0';
+    r = Read(wide, "Name Y X");
+    EXPECT_EQ(r.result, 0u);
+    ASSERT_EQ(r.items.size(), 1u);
+    ASSERT_EQ(r.items[0].points.size(), 2u);
+    EXPECT_EQ(r.items[0].points[1].x, 4.0);
 }
 
 TEST_F(PointFileTest, FilesAndFormatsThatCannotBeUsed)
