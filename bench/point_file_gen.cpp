@@ -83,11 +83,8 @@ PointFile WritePointFile(const std::string& path, long dataLines)
     return file;
 }
 
-const PointFile& GetPointFile(long dataLines)
+std::string GeneratedFilePath(const std::string& name)
 {
-    auto found = Files().find(dataLines);
-    if (found != Files().end())
-        return found->second;
     if (Folder().empty()) {
         std::random_device random;
         std::error_code error;
@@ -95,7 +92,15 @@ const PointFile& GetPointFile(long dataLines)
         Folder() = (error ? std::filesystem::path(".") : temp) / ("velor-bench-" + std::to_string(random()));
         std::filesystem::create_directories(Folder(), error);
     }
-    const std::string path = (Folder() / ("points-" + std::to_string(dataLines) + ".txt")).string();
+    return (Folder() / name).string();
+}
+
+const PointFile& GetPointFile(long dataLines)
+{
+    auto found = Files().find(dataLines);
+    if (found != Files().end())
+        return found->second;
+    const std::string path = GeneratedFilePath("points-" + std::to_string(dataLines) + ".txt");
     return Files().emplace(dataLines, WritePointFile(path, dataLines)).first->second;
 }
 

@@ -29,6 +29,10 @@ const PointFile& GetPointFile(long dataLines);
 // Writes the file of dataLines data lines at path.
 PointFile WritePointFile(const std::string& path, long dataLines);
 
+// A path for a generated file of the given name in the folder of this
+// process's own, made on first use.
+std::string GeneratedFilePath(const std::string& name);
+
 // Removes the generated files and their folder.
 void RemoveGeneratedFiles();
 

@@ -198,6 +198,24 @@ def case_table(builds):
     table("Case table", ["build", "fill ms", "ns/CompareCollateNoCase", "ns/MatchWordNoCase"], rows)
 
 
+def growth(builds):
+    """Time per item at the larger size over the smaller: 1.00 is linear."""
+    cases = (("CollectValues", "10000", "100000", "values on one line"),
+             ("CatalogueLoad", "1", "10", "MB format line in the catalogue"))
+    header = ["case", "sizes"]
+    for label, _ in builds:
+        header += [f"ms small {label}", f"ms large {label}", f"growth {label}"]
+    rows = []
+    for name, small, large, what in cases:
+        row = [name, f"{small} / {large} {what}"]
+        for _, runs in builds:
+            a, b = runs.get(f"{name}/{small}"), runs.get(f"{name}/{large}")
+            per = lambda r: 1.0 / counter(r, "items_per_second") if counter(r, "items_per_second") else None
+            row += [num(ns(a) and ns(a) / 1e6, 2), num(ns(b) and ns(b) / 1e6, 2), ratio(per(b), per(a))]
+        rows.append(row)
+    table("Growth: time per item at the larger size over the smaller (1.00: linear)", header, rows)
+
+
 def main(paths):
     builds = []
     for path in paths:
@@ -216,6 +234,7 @@ def main(paths):
     format_text(builds)
     compute(builds)
     case_table(builds)
+    growth(builds)
 
 
 if __name__ == "__main__":

@@ -23,6 +23,8 @@ tool, count = sys.argv[1], int(sys.argv[2])
 runner = [a for a in sys.argv[3:4] if a]
 native = not runner
 passed = failed = 0
+slowest = (0.0, "")
+largest = (0, 0, "")  # peak bytes, file bytes, run
 # Under the sanitizers the tool runs several times slower and its shadow
 # memory adds a constant.
 TIME_LIMIT = 60.0
@@ -62,7 +64,10 @@ def run(work, args, size):
 
 
 def survives(name, work, args, size, codes=EXIT_CODES):
+    global slowest, largest
     code, out, err, seconds, peak = run(work, args, size)
+    slowest = max(slowest, (seconds, name))
+    largest = max(largest, (peak, size, name))
     check(name + ": ends with a documented exit code", code in codes, "exit %s\n%s" % (code, err[-600:]))
     check(name + ": no sanitizer report", "Sanitizer" not in err and "runtime error" not in err, err[-1200:])
     check(name + ": within the time", seconds <= TIME_LIMIT, "%.1f s" % seconds)
@@ -143,5 +148,8 @@ with tempfile.TemporaryDirectory() as work:
     write(work, "empty.ini", b"")
     crafted_cases(work)
     generated_cases(work)
+print("slowest run %.1f s: %s" % slowest)
+if native:
+    print("largest peak %.0f MiB for a file of %.1f MiB: %s" % (largest[0] / 2**20, largest[1] / 2**20, largest[2]))
 print("%d passed, %d failed" % (passed, failed))
 sys.exit(1 if failed else 0)
