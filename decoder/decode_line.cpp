@@ -118,20 +118,20 @@ uint32_t CDecodeTxLine::DecodeValues(DecodeCommand& command, const char** positi
                 break;
             else {
                 *position = p;
-                return 9;
+                return kErrorSeparator;
             }
         } else {
             p = SkipBlanks(p, 0);
         }
     }
     *position = p;
-    return 0;
+    return kErrorNone;
 }
 
 uint32_t CDecodeTxLine::DecodeLine(char* line, uint32_t* commandId, uint32_t* positionalCount, char** stopAt,
                                    uint32_t* error)
 {
-    uint32_t id = 0, positional = 0, code = 0;
+    uint32_t id = 0, positional = 0, code = kErrorNone;
     const char* p = line ? line : "";
     const char* const start = p;
     if (commandId)
@@ -141,7 +141,7 @@ uint32_t CDecodeTxLine::DecodeLine(char* line, uint32_t* commandId, uint32_t* po
     if (stopAt)
         *stopAt = line;
     if (error)
-        *error = 0;
+        *error = kErrorNone;
 
     p = SkipBlanks(p, 0);
     if (*p && !comments_.At(p)) {
@@ -164,7 +164,7 @@ uint32_t CDecodeTxLine::DecodeLine(char* line, uint32_t* commandId, uint32_t* po
                     p = chosen->hasPrefix ? behindPrefix : start;
             }
             code = DecodeValues(command, &p, &positional);
-            if (code == 0 && command.isPointLine) {
+            if (code == kErrorNone && command.isPointLine) {
                 code = FinishPointLine(command.pointRecord ? *command.pointRecord : record);
             }
         }

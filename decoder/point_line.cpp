@@ -39,26 +39,28 @@ bool CodeIs(const CString& text, const char* code)
 uint32_t CDecodeTxLine::FinishPointLine(PointRecord& rec)
 {
     if (stCount)
-        rec.recordFlags |= 0x01;
+        rec.recordFlags |= kRecordStationing;
     if (ppCount)
         rec.noBreak = ppFlag ? 0 : 1;
     if (!rec.tc.IsEmpty() && !textCodeSeparators.IsEmpty())
         SplitTextCodes(rec.tc, textCodeSeparators);
-    rec.lineFlags = static_cast<uint16_t>((rec.lineFlags & ~0xC0u) | (vdFlag ? 0x40u : 0u) | (nlFlag ? 0x80u : 0u));
+    const unsigned pointBits = (vdFlag ? kLineVerticalDescription : 0u) | (nlFlag ? kLineNotDrawn : 0u);
+    rec.lineFlags = static_cast<uint16_t>((rec.lineFlags & ~unsigned{kLinePointBits}) | pointBits);
     if (ttCount) {
         ttText.Trim();
         if (CodeIs(ttText, "O"))
-            rec.triangleType |= 0x01;
+            rec.triangleType |= kTriangleTypeO;
         else if (CodeIs(ttText, "E"))
-            rec.triangleType |= 0x02;
+            rec.triangleType |= kTriangleTypeE;
         else if (!CodeIs(ttText, "N"))
-            return 3;
+            return kErrorYesNo;
     }
     if (etCount) {
         static const struct {
             const char* code;
             uint8_t bits;
-        } edges[] = {{"P", 0x10}, {"L", 0x11}, {"R", 0x13}, {"O", 0x14}, {"U", 0x16}, {"N", 0x00}};
+        } edges[] = {{"P", kEdgeTypeP}, {"L", kEdgeTypeL}, {"R", kEdgeTypeR},
+                   {"O", kEdgeTypeO}, {"U", kEdgeTypeU}, {"N", 0}};
         bool known = false;
         for (const auto& edge : edges) {
             if (CodeIs(etText, edge.code)) {
@@ -68,7 +70,7 @@ uint32_t CDecodeTxLine::FinishPointLine(PointRecord& rec)
             }
         }
         if (!known)
-            return 8;
+            return kErrorEdgeType;
     }
     if (rCount) {
         if (rec.r == YES_VALUE)
@@ -76,5 +78,5 @@ uint32_t CDecodeTxLine::FinishPointLine(PointRecord& rec)
         else if (rec.r == NO_VALUE)
             rec.r = 0.0;
     }
-    return 0;
+    return kErrorNone;
 }

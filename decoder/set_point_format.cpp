@@ -21,23 +21,23 @@ struct FieldParam {
 FieldParam ParamOf(FieldKind kind, CDecodeTxLine& d, PointRecord& rec)
 {
     switch (kind) {
-    case kFieldX: return {-2, &rec.x, nullptr, "x=", 4};
-    case kFieldY: return {-2, &rec.y, nullptr, "y=", 4};
-    case kFieldZ: return {-2, &rec.z, nullptr, "z=", 4};
-    case kFieldSt: return {-2, &rec.st, &d.stCount, "st=", 4};
-    case kFieldName: return {-3, &rec.na, nullptr, "na=", 4};
-    case kFieldTCode: return {-4, &rec.tc, nullptr, "tc=", 4};
-    case kFieldNCode: return {-1, &rec.nc, nullptr, "nc=", 2};
-    case kFieldPlgP: return {-5, &d.ppFlag, &d.ppCount, "pp=", 4};
-    case kFieldVDesc: return {-5, &d.vdFlag, nullptr, "vd=", 4};
-    case kFieldNoLn: return {-5, &d.nlFlag, nullptr, "nl=", 4};
-    case kFieldTPri: return {-1, &rec.tp, nullptr, "tp=", 1};
-    case kFieldTType: return {-3, &d.ttText, &d.ttCount, "tt=", 4};
-    case kFieldEType: return {-3, &d.etText, &d.etCount, "et=", 4};
-    case kFieldNull: return {-3, nullptr, nullptr, "", 4};
-    case kFieldR: return {-8, &rec.r, &d.rCount, "r=", 4};
-    case kFieldTCodeEnd: return {-9, &rec.tc, nullptr, "tce=", 4};
-    default: return {-8, nullptr, nullptr, "", 4}; // PNr: read over and dropped
+    case kFieldX: return {kValueNumber, &rec.x, nullptr, "x=", 4};
+    case kFieldY: return {kValueNumber, &rec.y, nullptr, "y=", 4};
+    case kFieldZ: return {kValueNumber, &rec.z, nullptr, "z=", 4};
+    case kFieldSt: return {kValueNumber, &rec.st, &d.stCount, "st=", 4};
+    case kFieldName: return {kValueText, &rec.na, nullptr, "na=", 4};
+    case kFieldTCode: return {kValueTextCollect, &rec.tc, nullptr, "tc=", 4};
+    case kFieldNCode: return {kValueInteger, &rec.nc, nullptr, "nc=", 2};
+    case kFieldPlgP: return {kValueFlag8Alt, &d.ppFlag, &d.ppCount, "pp=", 4};
+    case kFieldVDesc: return {kValueFlag8Alt, &d.vdFlag, nullptr, "vd=", 4};
+    case kFieldNoLn: return {kValueFlag8Alt, &d.nlFlag, nullptr, "nl=", 4};
+    case kFieldTPri: return {kValueInteger, &rec.tp, nullptr, "tp=", 1};
+    case kFieldTType: return {kValueText, &d.ttText, &d.ttCount, "tt=", 4};
+    case kFieldEType: return {kValueText, &d.etText, &d.etCount, "et=", 4};
+    case kFieldNull: return {kValueText, nullptr, nullptr, "", 4};
+    case kFieldR: return {kValueYesNoNumber, &rec.r, &d.rCount, "r=", 4};
+    case kFieldTCodeEnd: return {kValueRestOfLine, &rec.tc, nullptr, "tce=", 4};
+    default: return {kValueYesNoNumber, nullptr, nullptr, "", 4}; // PNr: read over and dropped
     }
 }
 

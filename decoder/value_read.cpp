@@ -1,7 +1,7 @@
 // The typed values of a decoded line.
 #include "decoder/line_scan.h"
 
-#include "VelorTrDcdPoint.h"
+#include "VelorTrDcd.h"
 #include "common/text_compare.h"
 #include "decoder/number_reader.h"
 
@@ -70,13 +70,13 @@ ValueRead ReadText(const char* p, CString* target, bool collect, const LineScan&
     bool unterminated = false;
     const char* end = TokenEnd(p, scan, &unterminated);
     if (unterminated)
-        return {p, 7};
+        return {p, kErrorQuote};
     if (*p != '"') {
         StoreText(target, p, end, collect);
-        return {end, 0};
+        return {end, kErrorNone};
     }
     StoreText(target, p + 1, end - 1 > p ? end - 1 : end, collect);
-    return {SkipBlanks(end, scan.separatorChar), 0};
+    return {SkipBlanks(end, scan.separatorChar), kErrorNone};
 }
 
 // The rest of the line, up to a comment word, without trailing blanks; a
@@ -91,13 +91,13 @@ ValueRead ReadRest(const char* p, CString* target, const LineScan& scan)
         --last;
     if (*p != '"') {
         StoreText(target, p, last, false);
-        return {end, 0};
+        return {end, kErrorNone};
     }
     const bool closed = last - p >= 2 && last[-1] == '"' && last[-2] != '\\';
     if (!closed)
-        return {p, 7};
+        return {p, kErrorQuote};
     StoreText(target, p + 1, last - 1, false);
-    return {end, 0};
+    return {end, kErrorNone};
 }
 
 ValueRead ReadFixed(const char* p, int32_t size, char* target, const LineScan& scan)
@@ -105,24 +105,24 @@ ValueRead ReadFixed(const char* p, int32_t size, char* target, const LineScan& s
     bool unterminated = false;
     const char* end = TokenEnd(p, scan, &unterminated);
     if (unterminated)
-        return {p, 7};
+        return {p, kErrorQuote};
     if (target) {
         const size_t n = static_cast<size_t>(end - p) < static_cast<size_t>(size) ? static_cast<size_t>(end - p)
                                                                                   : static_cast<size_t>(size);
         std::memcpy(target, p, n);
         target[n] = 0;
     }
-    return {*p == '"' ? SkipBlanks(end, scan.separatorChar) : end, 0};
+    return {*p == '"' ? SkipBlanks(end, scan.separatorChar) : end, kErrorNone};
 }
 
 ValueRead ReadDouble(const char* p, double* target, const LineScan& scan)
 {
     const NumberRead n = ReadNumber(p, scan.decimal, scan.separatorChar);
     if (!n.ok)
-        return {p, 4};
+        return {p, kErrorNumber};
     if (target)
         *target = n.value;
-    return {SkipBlanks(n.end, scan.separatorChar), 0};
+    return {SkipBlanks(n.end, scan.separatorChar), kErrorNone};
 }
 
 ValueRead ReadYesNoDouble(const char* p, double* target, const LineScan& scan)
@@ -133,21 +133,21 @@ ValueRead ReadYesNoDouble(const char* p, double* target, const LineScan& scan)
     const char* end = TokenEnd(q, scan, nullptr);
     const YesNo word = ReadYesNo(q, end);
     if (word == YesNo::Neither)
-        return {q, 3};
+        return {q, kErrorYesNo};
     if (target)
         *target = word == YesNo::Yes ? YES_VALUE : NO_VALUE;
-    return {SkipBlanks(end, scan.separatorChar), 0};
+    return {SkipBlanks(end, scan.separatorChar), kErrorNone};
 }
 
 ValueRead ReadInt(const char* p, void* target, int width, const LineScan& scan)
 {
     const IntegerRead n = ReadInteger(p, scan.separatorChar);
     if (!n.ok || n.overflow)
-        return {p, 4};
+        return {p, kErrorNumber};
     if (width == 2 && (n.value < INT16_MIN || n.value > INT16_MAX))
-        return {p, 4};
+        return {p, kErrorNumber};
     if (width == 1 && (n.value < 0 || n.value > UINT8_MAX))
-        return {p, 4};
+        return {p, kErrorNumber};
     if (target) {
         if (width == 2)
             *static_cast<int16_t*>(target) = static_cast<int16_t>(n.value);
@@ -156,7 +156,7 @@ ValueRead ReadInt(const char* p, void* target, int width, const LineScan& scan)
         else
             *static_cast<int32_t*>(target) = n.value;
     }
-    return {SkipBlanks(n.end, scan.separatorChar), 0};
+    return {SkipBlanks(n.end, scan.separatorChar), kErrorNone};
 }
 
 // An integer or a yes/no word, stored as a flag of 1 or 0.
@@ -165,15 +165,15 @@ ValueRead ReadFlag(const char* p, bool* flag, const LineScan& scan)
     const IntegerRead n = ReadInteger(p, scan.separatorChar);
     if (n.ok) {
         *flag = n.overflow || n.value != 0;
-        return {SkipBlanks(n.end, scan.separatorChar), 0};
+        return {SkipBlanks(n.end, scan.separatorChar), kErrorNone};
     }
     const char* q = SkipBlanks(p, scan.separatorChar);
     const char* end = TokenEnd(q, scan, nullptr);
     const YesNo word = ReadYesNo(q, end);
     if (word == YesNo::Neither)
-        return {q, 5};
+        return {q, kErrorInteger};
     *flag = word == YesNo::Yes;
-    return {SkipBlanks(end, scan.separatorChar), 0};
+    return {SkipBlanks(end, scan.separatorChar), kErrorNone};
 }
 
 } // namespace
@@ -183,32 +183,32 @@ ValueRead ReadValue(const char* p, int32_t type, void* target, const LineScan& s
     if (type >= 1)
         return ReadFixed(p, type, static_cast<char*>(target), scan);
     switch (type) {
-    case -9:
+    case kValueRestOfLine:
         return ReadRest(p, static_cast<CString*>(target), scan);
-    case -8:
+    case kValueYesNoNumber:
         return ReadYesNoDouble(p, static_cast<double*>(target), scan);
-    case -7:
-    case -6:
-    case -5: {
+    case kValueFlag32:
+    case kValueFlag8:
+    case kValueFlag8Alt: {
         bool flag = false;
         const ValueRead r = ReadFlag(p, &flag, scan);
-        if (r.error == 0 && target) {
-            if (type == -7)
+        if (r.error == kErrorNone && target) {
+            if (type == kValueFlag32)
                 *static_cast<int32_t*>(target) = flag ? 1 : 0;
             else
                 *static_cast<uint8_t*>(target) = flag ? 1 : 0;
         }
         return r;
     }
-    case -4:
+    case kValueTextCollect:
         return ReadText(p, static_cast<CString*>(target), true, scan);
-    case -3:
+    case kValueText:
         return ReadText(p, static_cast<CString*>(target), false, scan);
-    case -2:
+    case kValueNumber:
         return ReadDouble(p, static_cast<double*>(target), scan);
-    case -1:
+    case kValueInteger:
         return ReadInt(p, target, integerWidth, scan);
     default:
-        return {p, 0}; // nothing is read
+        return {p, kErrorNone}; // nothing is read
     }
 }

@@ -11,21 +11,40 @@
 const double YES_VALUE = +1.23456789e300;
 const double NO_VALUE = -1.23456789e300;
 
+// Bits of PointRecord::lineFlags that a point line sets or clears.
+const uint16_t kLineVerticalDescription = 0x40; // VDesc was yes
+const uint16_t kLineNotDrawn = 0x80;            // NoLn was yes: the segment is not drawn
+const uint16_t kLinePointBits = kLineVerticalDescription | kLineNotDrawn;
+
+// Bits of PointRecord::triangleType, from the TType word.
+const uint8_t kTriangleTypeO = 0x01; // "O"
+const uint8_t kTriangleTypeE = 0x02; // "E"
+
+// Codes of PointRecord::edgeType, from the EType word ("N" adds none).
+const uint8_t kEdgeTypeP = 0x10;
+const uint8_t kEdgeTypeL = 0x11;
+const uint8_t kEdgeTypeR = 0x13;
+const uint8_t kEdgeTypeO = 0x14;
+const uint8_t kEdgeTypeU = 0x16;
+
+// Bits of PointRecord::recordFlags.
+const uint8_t kRecordStationing = 0x01; // St was given in the line
+
 struct PointRecord {
     double x;
     double y;
     double z;
     uint8_t noBreak;     // negation of the PlgP value, when PlgP was given
-    uint16_t lineFlags;  // 0x40 vertical description, 0x80 segment not drawn
+    uint16_t lineFlags;  // kLine* bits; the others belong to the host
     int16_t nc;          // numerical code (priority)
     CString tc;          // text codes, several joined by the character 0x01
     CString na;          // point name
     double st;           // stationing
     double r;            // radius; a yes word gives 999999.0, a no word 0.0
     uint8_t tp;          // triangle priority
-    uint8_t triangleType; // 0x01 "O", 0x02 "E"
-    uint8_t edgeType;    // "P" 0x10, "L" 0x11, "R" 0x13, "O" 0x14, "U" 0x16
-    uint8_t recordFlags; // 0x01 stationing given in the line
+    uint8_t triangleType; // kTriangleType* bits
+    uint8_t edgeType;    // a kEdgeType* code, ORed in
+    uint8_t recordFlags; // kRecord* bits
 
     PointRecord() { Clear(); }
     // All numbers zero, both texts empty.

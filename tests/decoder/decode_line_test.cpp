@@ -20,7 +20,7 @@ TEST_F(CommandChoice, EmptyBlankAndCommentLinesAreNoCommand)
         const Decoded r = Decode(text);
         EXPECT_EQ(r.result, 0u) << text;
         EXPECT_EQ(r.id, 0u) << text;
-        EXPECT_EQ(r.error, 0u) << text;
+        EXPECT_EQ(r.error, kErrorNone) << text;
     }
     uint32_t id = 9, count = 9, error = 9;
     char* stop = reinterpret_cast<char*>(1);
@@ -51,7 +51,7 @@ TEST_F(CommandChoice, EmptyTableGetsOneEmptyCommand)
 {
     const Decoded r = Decode("anything at all");
     EXPECT_EQ(r.id, 0u);
-    EXPECT_EQ(r.error, 0u);
+    EXPECT_EQ(r.error, kErrorNone);
     ASSERT_EQ(d->commands.size(), 1u);
     EXPECT_FALSE(d->commands[0].hasPrefix);
 }
@@ -60,8 +60,8 @@ TEST_F(CommandChoice, SharedParametersDecodeTheRestOfTheLine)
 {
     double x = 0, y = 0;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-2, 0, &x, nullptr, "x=");
-    d->AddParam(-2, 0, &y, nullptr, "y=");
+    d->AddParam(kValueNumber, 0, &x, nullptr, "x=");
+    d->AddParam(kValueNumber, 0, &y, nullptr, "y=");
     d->AddCommandSharingParams(".pp", 5, 1);
     const Decoded r = Decode(".pp 3 4");
     EXPECT_EQ(r.id, 5u);
@@ -75,9 +75,9 @@ TEST_F(Values, KeywordValueEndsThePositionalOnes)
     double x = 0, y = 0, z = 0;
     uint32_t zCount = 7;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-2, 0, &y, nullptr, "y=");
-    d->AddParam(-2, 0, &x, nullptr, "x=");
-    d->AddParam(-2, 0, &z, &zCount, "z=");
+    d->AddParam(kValueNumber, 0, &y, nullptr, "y=");
+    d->AddParam(kValueNumber, 0, &x, nullptr, "x=");
+    d->AddParam(kValueNumber, 0, &z, &zCount, "z=");
     const Decoded r = Decode("z=5 1 2");
     EXPECT_EQ(r.positional, 0u);
     EXPECT_EQ(z, 5.0);
@@ -98,7 +98,7 @@ TEST_F(Values, KeywordOnlyTextOnACommandLine)
 {
     CString name;
     d->AddCommand(".np", 2);
-    d->AddParam(-3, 1, &name, nullptr, "SName=");
+    d->AddParam(kValueText, 1, &name, nullptr, "SName=");
     EXPECT_EQ(Decode(".np SName=abc").id, 2u);
     EXPECT_STREQ(name, "abc");
     Decode(".np sname=def");
@@ -111,9 +111,9 @@ TEST_F(Values, SurplusTokensArePassedOver)
 {
     int32_t a = 0;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-1, 0, &a, nullptr, "");
+    d->AddParam(kValueInteger, 0, &a, nullptr, "");
     const Decoded r = Decode("12 \"quoted text\" more");
-    EXPECT_EQ(r.error, 0u);
+    EXPECT_EQ(r.error, kErrorNone);
     EXPECT_EQ(a, 12);
     EXPECT_EQ(r.positional, 1u);
     EXPECT_EQ(r.stop, static_cast<long>(line.size()));
@@ -125,9 +125,9 @@ TEST_F(Values, TypesOutsideTheRangeReadNothing)
     d->AddCommand(nullptr, 1);
     d->AddParam(0, 0, nullptr, nullptr, "");
     d->AddParam(-10, 0, nullptr, nullptr, "");
-    d->AddParam(-1, 0, &a, nullptr, "");
+    d->AddParam(kValueInteger, 0, &a, nullptr, "");
     const Decoded r = Decode("5");
-    EXPECT_EQ(r.error, 0u);
+    EXPECT_EQ(r.error, kErrorNone);
     EXPECT_EQ(a, 5);
     EXPECT_EQ(r.positional, 3u);
 }
@@ -136,7 +136,7 @@ TEST_F(Numbers, DecimalTextGivesTheNearestDouble)
 {
     double v = 0;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-2, 0, &v, nullptr, "");
+    d->AddParam(kValueNumber, 0, &v, nullptr, "");
     const struct {
         const char* text;
         double value;
@@ -146,7 +146,7 @@ TEST_F(Numbers, DecimalTextGivesTheNearestDouble)
                  {"000000000000000000000000000000001.5", 1.5}};
     for (const auto& c : cases) {
         const Decoded r = Decode(c.text);
-        EXPECT_EQ(r.error, 0u) << c.text;
+        EXPECT_EQ(r.error, kErrorNone) << c.text;
         EXPECT_EQ(v, c.value) << c.text;
     }
     std::string manyDigits = "0." + std::string(1000, '3');
@@ -154,21 +154,21 @@ TEST_F(Numbers, DecimalTextGivesTheNearestDouble)
     EXPECT_EQ(v, 1.0 / 3.0);
 }
 
-TEST_F(Numbers, WhatIsNotANumberIsError4AtTheValue)
+TEST_F(Numbers, WhatIsNotANumberIsANumberErrorAtTheValue)
 {
     double v = 42;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-2, 0, &v, nullptr, "");
+    d->AddParam(kValueNumber, 0, &v, nullptr, "");
     for (const char* text : {"x", "-", "+ x", ".5", "1e400", "1e308", "-2e308"}) {
         const Decoded r = Decode(std::string("  ") + text);
         EXPECT_EQ(r.result, 1u) << text;
-        EXPECT_EQ(r.error, 4u) << text;
+        EXPECT_EQ(r.error, kErrorNumber) << text;
         EXPECT_EQ(r.stop, 2) << text;
         EXPECT_EQ(v, 42.0) << text;
     }
     std::string huge(400, '9');
-    EXPECT_EQ(Decode(huge).error, 4u);
-    EXPECT_EQ(Decode("1e-400").error, 0u);
+    EXPECT_EQ(Decode(huge).error, kErrorNumber);
+    EXPECT_EQ(Decode("1e-400").error, kErrorNone);
     EXPECT_EQ(v, 0.0);
 }
 
@@ -176,10 +176,10 @@ TEST_F(Numbers, StopsBehindTheNumberAndItsBlanks)
 {
     double a = 0, b = 0;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-2, 0, &a, nullptr, "");
-    d->AddParam(-2, 0, &b, nullptr, "");
+    d->AddParam(kValueNumber, 0, &a, nullptr, "");
+    d->AddParam(kValueNumber, 0, &b, nullptr, "");
     const Decoded r = Decode("1.5   2 ");
-    EXPECT_EQ(r.error, 0u);
+    EXPECT_EQ(r.error, kErrorNone);
     EXPECT_EQ(a, 1.5);
     EXPECT_EQ(b, 2.0);
     EXPECT_EQ(r.stop, 8);
@@ -187,7 +187,7 @@ TEST_F(Numbers, StopsBehindTheNumberAndItsBlanks)
     // and the next value, ",5", is no number.
     const Decoded comma = Decode("1,5 2");
     EXPECT_EQ(a, 1.0);
-    EXPECT_EQ(comma.error, 4u);
+    EXPECT_EQ(comma.error, kErrorNumber);
     EXPECT_EQ(comma.stop, 1);
 }
 
@@ -195,16 +195,16 @@ TEST_F(Numbers, IntegersStayInTheir32Bits)
 {
     int32_t v = 0;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-1, 0, &v, nullptr, "");
-    EXPECT_EQ(Decode("2147483647").error, 0u);
+    d->AddParam(kValueInteger, 0, &v, nullptr, "");
+    EXPECT_EQ(Decode("2147483647").error, kErrorNone);
     EXPECT_EQ(v, INT_MAX);
-    EXPECT_EQ(Decode("-2147483648").error, 0u);
+    EXPECT_EQ(Decode("-2147483648").error, kErrorNone);
     EXPECT_EQ(v, INT_MIN);
-    EXPECT_EQ(Decode("2147483648").error, 4u);
-    EXPECT_EQ(Decode("-99999999999999999999").error, 4u);
+    EXPECT_EQ(Decode("2147483648").error, kErrorNumber);
+    EXPECT_EQ(Decode("-99999999999999999999").error, kErrorNumber);
     EXPECT_EQ(v, INT_MIN);
-    EXPECT_EQ(Decode("-").error, 4u);
-    EXPECT_EQ(Decode("12.7").error, 0u); // the integer ends at the point
+    EXPECT_EQ(Decode("-").error, kErrorNumber);
+    EXPECT_EQ(Decode("12.7").error, kErrorNone); // the integer ends at the point
     EXPECT_EQ(v, 12);
 }
 
@@ -213,25 +213,25 @@ TEST_F(Flags, IntegersAndYesNoWordsBecomeOneOrZero)
     int32_t wide = 5;
     uint8_t narrow = 5, alt = 5;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-7, 0, &wide, nullptr, "");
-    d->AddParam(-6, 0, &narrow, nullptr, "");
-    d->AddParam(-5, 0, &alt, nullptr, "");
-    EXPECT_EQ(Decode("3 0 -1").error, 0u);
+    d->AddParam(kValueFlag32, 0, &wide, nullptr, "");
+    d->AddParam(kValueFlag8, 0, &narrow, nullptr, "");
+    d->AddParam(kValueFlag8Alt, 0, &alt, nullptr, "");
+    EXPECT_EQ(Decode("3 0 -1").error, kErrorNone);
     EXPECT_EQ(wide, 1);
     EXPECT_EQ(narrow, 0);
     EXPECT_EQ(alt, 1);
-    EXPECT_EQ(Decode("ANO ne Y").error, 0u);
+    EXPECT_EQ(Decode("ANO ne Y").error, kErrorNone);
     EXPECT_EQ(wide, 1);
     EXPECT_EQ(narrow, 0);
     EXPECT_EQ(alt, 1);
-    EXPECT_EQ(Decode("n oui nein").error, 0u);
+    EXPECT_EQ(Decode("n oui nein").error, kErrorNone);
     EXPECT_EQ(wide, 0);
     EXPECT_EQ(narrow, 1);
     EXPECT_EQ(alt, 0);
-    EXPECT_EQ(Decode("99999999999 0 0").error, 0u);
+    EXPECT_EQ(Decode("99999999999 0 0").error, kErrorNone);
     EXPECT_EQ(wide, 1); // out of range is still not zero
     const Decoded bad = Decode("1 maybe 0");
-    EXPECT_EQ(bad.error, 5u);
+    EXPECT_EQ(bad.error, kErrorInteger);
     EXPECT_EQ(bad.stop, 2);
 }
 
@@ -239,7 +239,7 @@ TEST_F(Flags, YesNoDoublesKeepTheirMarkers)
 {
     double v = 0;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-8, 0, &v, nullptr, "");
+    d->AddParam(kValueYesNoNumber, 0, &v, nullptr, "");
     Decode("yes");
     EXPECT_EQ(v, YES_VALUE);
     Decode("Nein");
@@ -247,25 +247,25 @@ TEST_F(Flags, YesNoDoublesKeepTheirMarkers)
     Decode("7.5");
     EXPECT_EQ(v, 7.5);
     const Decoded bad = Decode(" maybe");
-    EXPECT_EQ(bad.error, 3u);
+    EXPECT_EQ(bad.error, kErrorYesNo);
     EXPECT_EQ(bad.stop, 1);
-    EXPECT_EQ(Decode("-x").error, 4u);
+    EXPECT_EQ(Decode("-x").error, kErrorNumber);
 }
 
 TEST_F(Texts, QuotesAndEscapedQuotes)
 {
     CString a, b;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-3, 0, &a, nullptr, "");
-    d->AddParam(-3, 0, &b, nullptr, "");
-    EXPECT_EQ(Decode("\"say \\\"hi\\\" now\" next").error, 0u);
+    d->AddParam(kValueText, 0, &a, nullptr, "");
+    d->AddParam(kValueText, 0, &b, nullptr, "");
+    EXPECT_EQ(Decode("\"say \\\"hi\\\" now\" next").error, kErrorNone);
     EXPECT_STREQ(a, "say \"hi\" now");
     EXPECT_STREQ(b, "next");
     Decode("\"\" x\\y");
     EXPECT_STREQ(a, "");
     EXPECT_STREQ(b, "x\\y"); // a backslash before anything but a quote stays
     const Decoded bad = Decode("ok \"never closed");
-    EXPECT_EQ(bad.error, 7u);
+    EXPECT_EQ(bad.error, kErrorQuote);
     EXPECT_EQ(bad.stop, 3);
 }
 
@@ -273,7 +273,7 @@ TEST_F(Texts, CollectedTextsAreJoinedBy0x01)
 {
     CString codes;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-4, 0, &codes, nullptr, "tc=");
+    d->AddParam(kValueTextCollect, 0, &codes, nullptr, "tc=");
     Decode("AB tc=CD tc=\"E F\"");
     EXPECT_STREQ(codes, "AB\x01" "CD\x01" "E F");
 }
@@ -284,7 +284,7 @@ TEST_F(Texts, ManyCollectedTextsAreJoinedExactly)
     // joined value, so a slip in the room asked for shows as a wrong text.
     CString codes;
     d->AddCommand(nullptr, 1);
-    d->AddParam(-4, 0, &codes, nullptr, "tc=");
+    d->AddParam(kValueTextCollect, 0, &codes, nullptr, "tc=");
     std::string line = "first";
     std::string expected = "first";
     for (int i = 0; i < 3000; ++i) {
@@ -292,7 +292,7 @@ TEST_F(Texts, ManyCollectedTextsAreJoinedExactly)
         line += " tc=" + token;
         expected += '\x01' + token;
     }
-    EXPECT_EQ(Decode(line).error, 0u);
+    EXPECT_EQ(Decode(line).error, kErrorNone);
     ASSERT_EQ(codes.GetLength(), static_cast<int>(expected.size()));
     EXPECT_EQ(std::string(codes.GetString()), expected);
 }
@@ -303,13 +303,13 @@ TEST_F(Texts, RestOfTheLineUpToAComment)
     int32_t n = 0;
     d->AddCommentWord("//");
     d->AddCommand(nullptr, 1);
-    d->AddParam(-1, 0, &n, nullptr, "");
-    d->AddParam(-9, 0, &rest, nullptr, "");
-    EXPECT_EQ(Decode("7 the rest  of it   // remark").error, 0u);
+    d->AddParam(kValueInteger, 0, &n, nullptr, "");
+    d->AddParam(kValueRestOfLine, 0, &rest, nullptr, "");
+    EXPECT_EQ(Decode("7 the rest  of it   // remark").error, kErrorNone);
     EXPECT_STREQ(rest, "the rest  of it");
     Decode("8 \"quoted \\\"rest\\\"\"  ");
     EXPECT_STREQ(rest, "quoted \"rest\"");
-    EXPECT_EQ(Decode("9 \"open").error, 7u);
+    EXPECT_EQ(Decode("9 \"open").error, kErrorQuote);
 }
 
 TEST_F(Texts, FixedTextKeepsTheRawTokenCut)
@@ -322,7 +322,7 @@ TEST_F(Texts, FixedTextKeepsTheRawTokenCut)
     EXPECT_STREQ(buffer, "abcd");
     Decode("\"q\" z");
     EXPECT_STREQ(buffer, "\"q\"");
-    EXPECT_EQ(Decode("\"abc").error, 7u);
+    EXPECT_EQ(Decode("\"abc").error, kErrorQuote);
 }
 
 TEST_F(Texts, CommentWordEndsATokenWithoutBlank)
@@ -330,7 +330,7 @@ TEST_F(Texts, CommentWordEndsATokenWithoutBlank)
     CString a;
     d->AddCommentWord("#");
     d->AddCommand(nullptr, 1);
-    d->AddParam(-3, 0, &a, nullptr, "");
+    d->AddParam(kValueText, 0, &a, nullptr, "");
     const Decoded r = Decode("name#comment");
     EXPECT_STREQ(a, "name");
     EXPECT_EQ(r.stop, 4);

@@ -9,7 +9,7 @@ using DecoderObject = DecoderTest;
 TEST_F(DecoderObject, ParameterBeforeAnyCommandIsRefused)
 {
     double value = 0;
-    EXPECT_EQ(d->AddParam(-2, 0, &value, nullptr, "v="), 1u);
+    EXPECT_EQ(d->AddParam(kValueNumber, 0, &value, nullptr, "v="), 1u);
     EXPECT_TRUE(d->commands.empty());
 }
 
@@ -37,8 +37,8 @@ TEST_F(DecoderObject, DefaultCommandSurvivesTheTableGrowing)
 TEST_F(DecoderObject, KeywordsAreStoredUpperCase)
 {
     d->AddCommand(".np", 2);
-    d->AddParam(-3, 1, nullptr, nullptr, "sName=");
-    d->AddParam(-3, 1, nullptr, nullptr, "\xE8\xEDslo=");
+    d->AddParam(kValueText, 1, nullptr, nullptr, "sName=");
+    d->AddParam(kValueText, 1, nullptr, nullptr, "\xE8\xEDslo=");
     EXPECT_STREQ(d->commands[0].params[0].keyword, "SNAME=");
     EXPECT_STREQ(d->commands[0].params[1].keyword, "\xC8\xCDSLO=");
 }

@@ -52,7 +52,7 @@ TEST_F(PointFormatLine, BlankSeparatedFields)
 {
     Use("Y X Z");
     const Decoded r = Line("  1 2 3");
-    EXPECT_EQ(r.error, 0u);
+    EXPECT_EQ(r.error, kErrorNone);
     EXPECT_EQ(r.positional, 3u);
     EXPECT_EQ(rec.y, 1.0);
     EXPECT_EQ(rec.x, 2.0);
@@ -63,7 +63,7 @@ TEST_F(PointFormatLine, KeywordValuesAnywhere)
 {
     Use("Name Y X");
     const Decoded r = Line("z=5 1 2");
-    EXPECT_EQ(r.error, 0u);
+    EXPECT_EQ(r.error, kErrorNone);
     EXPECT_EQ(rec.z, 5.0);
     EXPECT_EQ(rec.y, 0.0);
     EXPECT_STREQ(rec.na, "");
@@ -79,7 +79,7 @@ TEST_F(PointFormatLine, DigitsAndSignsAreNeverKeywords)
 {
     // A name field that starts like a keyword below 'A' is data.
     Use("Name Y");
-    EXPECT_EQ(Line("1x=7 5").error, 0u);
+    EXPECT_EQ(Line("1x=7 5").error, kErrorNone);
     EXPECT_STREQ(rec.na, "1x=7");
     EXPECT_EQ(rec.y, 5.0);
 }
@@ -87,14 +87,14 @@ TEST_F(PointFormatLine, DigitsAndSignsAreNeverKeywords)
 TEST_F(PointFormatLine, SemicolonAndTabSeparators)
 {
     Use("Y X Null Z sep(;) cmt(#)");
-    EXPECT_EQ(Line("1;2;;4").error, 0u);
+    EXPECT_EQ(Line("1;2;;4").error, kErrorNone);
     EXPECT_EQ(rec.z, 4.0);
     const Decoded bad = Line("1;2 a");
-    EXPECT_EQ(bad.error, 9u);
+    EXPECT_EQ(bad.error, kErrorSeparator);
 
     d->ResetDefinitions();
     Use("Name Y X sep(t)");
-    EXPECT_EQ(Line("P 1\t5.5\t6").error, 0u);
+    EXPECT_EQ(Line("P 1\t5.5\t6").error, kErrorNone);
     EXPECT_STREQ(rec.na, "P 1");
     EXPECT_EQ(rec.y, 5.5);
     EXPECT_EQ(rec.x, 6.0);
@@ -103,10 +103,10 @@ TEST_F(PointFormatLine, SemicolonAndTabSeparators)
 TEST_F(PointFormatLine, DecimalComma)
 {
     Use("Y X decc");
-    EXPECT_EQ(Line("1,5 2,25").error, 0u);
+    EXPECT_EQ(Line("1,5 2,25").error, kErrorNone);
     EXPECT_EQ(rec.y, 1.5);
     EXPECT_EQ(rec.x, 2.25);
-    EXPECT_EQ(Line("1.5 2").error, 4u);
+    EXPECT_EQ(Line("1.5 2").error, kErrorNumber);
 }
 
 TEST_F(PointFormatLine, YesNoFieldsAndTypeCodes)
@@ -114,15 +114,15 @@ TEST_F(PointFormatLine, YesNoFieldsAndTypeCodes)
     Use("Y PlgP VDesc NoLn TType EType");
     rec.lineFlags = 0x0001;
     d->record.lineFlags = 0;
-    EXPECT_EQ(Decode("1 ne ano y e L").error, 0u);
+    EXPECT_EQ(Decode("1 ne ano y e L").error, kErrorNone);
     EXPECT_EQ(rec.noBreak, 1);
-    EXPECT_EQ(rec.lineFlags, 0x00C1);
-    EXPECT_EQ(rec.triangleType, 0x02);
-    EXPECT_EQ(rec.edgeType, 0x11);
+    EXPECT_EQ(rec.lineFlags, 0x0001 | kLineVerticalDescription | kLineNotDrawn);
+    EXPECT_EQ(rec.triangleType, kTriangleTypeE);
+    EXPECT_EQ(rec.edgeType, kEdgeTypeL);
     EXPECT_EQ(d->record.lineFlags, 0); // the host's record is completed, not the decoder's
-    EXPECT_EQ(Line("1 y n n Q P").error, 3u);
-    EXPECT_EQ(Line("1 y n n O Z").error, 8u);
-    EXPECT_EQ(Line("1 maybe").error, 5u);
+    EXPECT_EQ(Line("1 y n n Q P").error, kErrorYesNo);
+    EXPECT_EQ(Line("1 y n n O Z").error, kErrorEdgeType);
+    EXPECT_EQ(Line("1 maybe").error, kErrorInteger);
 }
 
 TEST_F(PointFormatLine, RadiusWordsAndNumbers)
@@ -134,7 +134,7 @@ TEST_F(PointFormatLine, RadiusWordsAndNumbers)
     EXPECT_EQ(rec.r, 0.0);
     Line("1 7");
     EXPECT_EQ(rec.r, 7.0);
-    EXPECT_EQ(Line("1 round").error, 3u);
+    EXPECT_EQ(Line("1 round").error, kErrorYesNo);
 }
 
 TEST_F(PointFormatLine, TextCodesSplitAndToTheEnd)
@@ -155,12 +155,12 @@ TEST_F(PointFormatLine, TextCodesSplitAndToTheEnd)
 TEST_F(PointFormatLine, ShortIntegerMembersRefuseWhatDoesNotFit)
 {
     Use("NCode TPri");
-    EXPECT_EQ(Line("-32768 255").error, 0u);
+    EXPECT_EQ(Line("-32768 255").error, kErrorNone);
     EXPECT_EQ(rec.nc, -32768);
     EXPECT_EQ(rec.tp, 255);
-    EXPECT_EQ(Line("40000 1").error, 4u);
-    EXPECT_EQ(Line("1 256").error, 4u);
-    EXPECT_EQ(Line("1 -1").error, 4u);
+    EXPECT_EQ(Line("40000 1").error, kErrorNumber);
+    EXPECT_EQ(Line("1 256").error, kErrorNumber);
+    EXPECT_EQ(Line("1 -1").error, kErrorNumber);
     EXPECT_EQ(rec.recordFlags, 0); // the member behind tp is untouched
 }
 
@@ -169,7 +169,7 @@ TEST_F(PointFormatLine, StationMarksTheRecord)
     Use("Y St");
     Line("1 250.5");
     EXPECT_EQ(rec.st, 250.5);
-    EXPECT_EQ(rec.recordFlags, 0x01);
+    EXPECT_EQ(rec.recordFlags, kRecordStationing);
     Line("1");
     EXPECT_EQ(rec.recordFlags, 0);
 }
