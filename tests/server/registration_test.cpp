@@ -5,12 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 namespace {
 
 // The default (or named) value of a key under HKEY_CLASSES_ROOT; "<none>"
-// when the key or value is missing.
+// when the key or value is missing, "<unterminated>" when the stored bytes
+// do not end with the text's one NUL.
 std::string Value(const std::string& key, const char* name = nullptr)
 {
     HKEY handle = nullptr;
@@ -23,38 +25,69 @@ std::string Value(const std::string& key, const char* name = nullptr)
     RegCloseKey(handle);
     if (status != ERROR_SUCCESS || type != REG_SZ)
         return "<none>";
+    if (size != std::strlen(data) + 1)
+        return "<unterminated>";
     return data;
+}
+
+bool KeyExists(const std::string& key)
+{
+    HKEY handle = nullptr;
+    if (RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle) != ERROR_SUCCESS)
+        return false;
+    RegCloseKey(handle);
+    return true;
 }
 
 const char kDecoderKey[] = "CLSID\\{62CBC284-808B-11D7-BA15-00E07DD11238}";
 const char kCounterKey[] = "CLSID\\{040E5DFB-EAC1-42CB-A02C-245644BA67CC}";
+const char kFriendlyName[] = "Velor Trav Decoder Server";
+// Both classes share the program ids: they name the class registered last.
+const char kLastClass[] = "{040E5DFB-EAC1-42CB-A02C-245644BA67CC}";
+
+std::string ModulePath()
+{
+    char self[600] = {};
+    GetModuleFileNameA(ModuleInstance(), self, sizeof self - 1);
+    return self;
+}
 
 } // namespace
 
 TEST(Registration, WritesBothClassesAndTheProgramIds)
 {
     ASSERT_EQ(DllRegisterServer(), S_OK);
-    for (const char* key : {kDecoderKey, kCounterKey}) {
-        EXPECT_EQ(Value(key), "Velor Trav Decoder Server") << key;
-        EXPECT_EQ(Value(std::string(key) + "\\InprocServer32", "ThreadingModel"), "Apartment") << key;
-        EXPECT_EQ(Value(std::string(key) + "\\ProgID"), "VelorTrDcd.1") << key;
-        EXPECT_EQ(Value(std::string(key) + "\\VersionIndependentProgID"), "VelorTrDcd") << key;
-        const std::string path = Value(std::string(key) + "\\InprocServer32");
-        char self[600] = {};
-        GetModuleFileNameA(ModuleInstance(), self, sizeof self - 1);
-        EXPECT_EQ(path, self) << key;
+    const struct {
+        std::string key;
+        const char* name;
+        std::string expected;
+    } values[] = {
+        {"VelorTrDcd", nullptr, kFriendlyName},
+        {"VelorTrDcd\\CLSID", nullptr, kLastClass},
+        {"VelorTrDcd\\CurVer", nullptr, "VelorTrDcd.1"},
+        {"VelorTrDcd.1", nullptr, kFriendlyName},
+        {"VelorTrDcd.1\\CLSID", nullptr, kLastClass},
+    };
+    for (const auto& value : values)
+        EXPECT_EQ(Value(value.key, value.name), value.expected) << value.key;
+    for (const std::string key : {kDecoderKey, kCounterKey}) {
+        const struct {
+            const char* subkey;
+            const char* name;
+            std::string expected;
+        } classValues[] = {
+            {"", nullptr, kFriendlyName},
+            {"\\InprocServer32", nullptr, ModulePath()},
+            {"\\InprocServer32", "ThreadingModel", "Apartment"},
+            {"\\ProgID", nullptr, "VelorTrDcd.1"},
+            {"\\VersionIndependentProgID", nullptr, "VelorTrDcd"},
+        };
+        for (const auto& value : classValues)
+            EXPECT_EQ(Value(key + value.subkey, value.name), value.expected) << key << value.subkey;
     }
-    // Both classes share the program ids: they name the class registered last.
-    EXPECT_EQ(Value("VelorTrDcd.1\\CLSID"), "{040E5DFB-EAC1-42CB-A02C-245644BA67CC}");
-    EXPECT_EQ(Value("VelorTrDcd\\CLSID"), "{040E5DFB-EAC1-42CB-A02C-245644BA67CC}");
-    EXPECT_EQ(Value("VelorTrDcd\\CurVer"), "VelorTrDcd.1");
-    EXPECT_EQ(Value("VelorTrDcd.1"), "Velor Trav Decoder Server");
 
     ASSERT_EQ(DllUnregisterServer(), S_OK);
-    for (const std::string& key : {std::string(kDecoderKey), std::string(kCounterKey) + "\\InprocServer32",
-                                   std::string("VelorTrDcd"), std::string("VelorTrDcd.1\\CLSID")}) {
-        HKEY handle = nullptr;
-        EXPECT_EQ(RegOpenKeyExA(HKEY_CLASSES_ROOT, key.c_str(), 0, KEY_READ, &handle), ERROR_FILE_NOT_FOUND) << key;
-    }
+    for (const std::string key : {kDecoderKey, kCounterKey, "VelorTrDcd", "VelorTrDcd.1"})
+        EXPECT_FALSE(KeyExists(key)) << key;
     EXPECT_EQ(DllUnregisterServer(), S_OK); // nothing left to remove
 }
