@@ -1,40 +1,24 @@
-// The product's directories and the path helpers. Windows paths use the
-// backslash; the native build also takes '/' as a separator, counts a path
-// beginning with '/' as absolute, and joins with '/' unless the directory is
-// written with backslashes only.
+// The product's directories and the path helpers, by the platform's path
+// rules (platform/services.h).
 #include "common/config.h"
 
 #include <cstring>
 
 namespace {
 
-#if defined(_WIN32)
-char JoinSeparator(const CString&)
-{
-    return '\\';
-}
-bool IsSeparator(char c)
-{
-    return c == '\\';
-}
-#else
 char JoinSeparator(const CString& directory)
 {
-    return directory.Find('\\') >= 0 && directory.Find('/') < 0 ? '\\' : '/';
+    return PlatformJoinSeparator(directory);
 }
+
 bool IsSeparator(char c)
 {
-    return c == '\\' || c == '/';
+    return PlatformIsPathSeparator(c);
 }
-#endif
 
 bool IsAbsolute(const char* name)
 {
-#if !defined(_WIN32)
-    if (name[0] == '/')
-        return true;
-#endif
-    return (name[0] != '\0' && name[1] == ':') || (name[0] == '\\' && name[1] == '\\');
+    return PlatformIsAbsolutePath(name);
 }
 
 // Index of the last separator, -1 when there is none.

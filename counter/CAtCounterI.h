@@ -4,7 +4,7 @@
 
 #include "VelorTrCounter.h"
 #include "counter/CAtCounter.h"
-#include "server/component.h"
+#include "server/frame/component.h"
 
 class CAtCounterI : public CComponent<CAtCounterI, IVelorTrCounter, CDelegatingUnknown<IVelorTrCounterText>> {
 public:

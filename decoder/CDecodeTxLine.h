@@ -7,7 +7,7 @@
 #include "decoder/decode_types.h"
 #include "decoder/line_scan.h"
 #include "decoder/polygon_header.h"
-#include "server/component.h"
+#include "server/frame/component.h"
 
 #include <vector>
 

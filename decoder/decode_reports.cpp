@@ -1,17 +1,16 @@
 // The decoder's reports: composing their texts, the message box of an input
-// error and the answerer of the unknown-command question (by default the
-// decode-error dialog).
+// error and the answerer of the unknown-command question (a host's, else the
+// one the dialogs installed).
 #include "decoder/decode_reports.h"
 
 #include "decoder/CDecodeTxLine.h"
 #include "common/decoder_texts.h"
-#include "dialogs/decode_error_dialog.h"
+#include "decoder/dialog_hooks.h"
 
 namespace {
 
-// The one answerer of the process: the decode-error dialog unless a host
-// installed its own.
-UnknownCommandAnswerer g_answerer = &AnswerWithDecodeErrorDialog;
+// The host's answerer of the process, if it installed one.
+UnknownCommandAnswerer g_answerer = nullptr;
 void* g_answererContext = nullptr;
 
 const char* OrEmpty(const char* text)
@@ -23,7 +22,7 @@ const char* OrEmpty(const char* text)
 
 void SetUnknownCommandAnswerer(UnknownCommandAnswerer answerer, void* context)
 {
-    g_answerer = answerer ? answerer : &AnswerWithDecodeErrorDialog;
+    g_answerer = answerer;
     g_answererContext = answerer ? context : nullptr;
 }
 
@@ -46,8 +45,16 @@ CString ComposeInputError(const char* fileName, const char* message, uint32_t li
 
 uint16_t ReportUnknownCommand(const char* fileName, uint32_t lineNumber, const char* lineText)
 {
+    UnknownCommandAnswerer answerer = g_answerer;
+    void* context = g_answererContext;
+    if (!answerer) {
+        answerer = InstalledDecoderDialogs().askUnknownCommand;
+        context = nullptr;
+    }
+    if (!answerer)
+        return kAnswerSkipLine;
     const CString message = ComposeUnknownCommand(fileName, lineNumber, lineText);
-    return g_answerer(g_answererContext, message, OrEmpty(fileName), lineNumber, OrEmpty(lineText));
+    return answerer(context, message, OrEmpty(fileName), lineNumber, OrEmpty(lineText));
 }
 
 uint16_t ReportInputError(const CDecodeTxLine& decoder, CFile& inputFile, const char* fileName,

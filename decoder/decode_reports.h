@@ -2,28 +2,18 @@
 // line that ends the reading, and the question about an unknown command.
 #pragma once
 
+#include "VelorTrDcdHost.h"
 #include "platform/platform.h"
 
 #include <cstdint>
 
 class CDecodeTxLine;
 
-// Answers to the unknown-command question.
-enum UnknownCommandAnswer : uint16_t {
-    kAnswerCancelReading = 0, // stop reading the file
-    kAnswerSkipLine = 1,      // skip the line, ask again next time
-    kAnswerNoWarnings = 2,    // skip this and every later unknown command of the file
-};
-
-// Who answers the unknown-command question: it gets the composed message and
-// the parts it was made of, and returns 0, 1 or 2.
-typedef uint16_t (*UnknownCommandAnswerer)(void* context, const char* message, const char* fileName,
-                                           uint32_t lineNumber, const char* lineText);
-
-// Installs an answerer with its context; a null answerer brings back the
-// default: the decode-error dialog (on Windows the user answers; natively,
-// with no dialog driver installed, the stand-in dialog ends with its default
-// button, OK, and the answer is 1).
+// Installs a host's answerer with its context; a null answerer brings back
+// the default: the one the dialogs installed (decoder/dialog_hooks.h), the
+// decode-error dialog once the module is loaded (on Windows the user
+// answers; natively, with no dialog driver installed, the stand-in dialog
+// ends with its default button, OK, and the answer is 1), and without it 1.
 void SetUnknownCommandAnswerer(UnknownCommandAnswerer answerer, void* context);
 
 // The texts of the two reports.

@@ -4,7 +4,7 @@
 #include "decoder/format_dialog_slot.h"
 
 #include "decoder/CDecodeTxLine.h"
-#include "dialogs/format_dialog.h"
+#include "decoder/dialog_hooks.h"
 #include "formats/catalogue.h"
 #include "formats/format_text.h"
 
@@ -25,6 +25,9 @@ bool RunEditFormatDialog(const char* section, const char* name, const char* data
                          const char* format, bool givenFormat, bool variantMode, CString& nameOut,
                          CString& formatOut)
 {
+    const FormatDialogRunner runFormatDialog = InstalledDecoderDialogs().runFormatDialog;
+    if (!runFormatDialog)
+        return false;
     FormatCatalogue catalogue;
     FormatChoice choice;
     choice.name = name ? name : "";
@@ -35,7 +38,7 @@ bool RunEditFormatDialog(const char* section, const char* name, const char* data
     const bool hasLimit = limitFormat && *limitFormat;
     if (hasLimit)
         ParseFormatText(limit, limitFormat, nullptr);
-    if (!RunFormatDialog(catalogue, choice, dataFile, hasLimit ? &limit : nullptr, givenFormat, variantMode))
+    if (!runFormatDialog(catalogue, choice, dataFile, hasLimit ? &limit : nullptr, givenFormat, variantMode))
         return false;
     nameOut = choice.name;
     formatOut = choice.format;

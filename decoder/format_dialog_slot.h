@@ -9,7 +9,8 @@
 // Runs the format dialog on dataFile (see CDecodeTxLine::EditFormatDialog
 // for the arguments). True when the user confirmed: nameOut and formatOut
 // then hold the catalogue name and the format string; false when cancelled,
-// and both are left as they were.
+// or when no format dialog is installed (decoder/dialog_hooks.h), and both
+// are left as they were.
 bool RunEditFormatDialog(const char* section, const char* name, const char* dataFile, const char* limitFormat,
                          const char* format, bool givenFormat, bool variantMode, CString& nameOut,
                          CString& formatOut);

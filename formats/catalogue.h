@@ -107,12 +107,6 @@ CString CatalogueIniPath();
 // with a blank at either end stand between double quotes.
 std::string CatalogueSectionBlock(const std::vector<FormatEntry>& entries);
 
-// Gives the section of the ini file at path the entries of block (as
-// CatalogueSectionBlock makes it), in one replacement of the file: the file
-// holds its old content or its new one, never a part, whenever the process
-// ends. False when the file was not written.
-bool WriteSectionWhole(const char* path, const char* section, const char* block);
-
 // An entry as a list shows it: the name, then " (" description ")" when the
 // description is not empty.
 CString CatalogueListText(const FormatEntry& entry);

@@ -1,6 +1,7 @@
 // Saving a catalogue: the whole section built as one block of
-// "key=value" texts and handed to the platform's whole-section write, which
-// replaces the section's entries in one step (WriteSectionWhole). Deleting
+// "key=value" texts and handed to the platform's whole-section write
+// (WritePrivateProfileSectionWhole), which replaces the section's entries in
+// one step: the file holds its old content or its new one. Deleting
 // the section and then writing it key by key would leave a file without
 // formats, or with a part of them, when the process ends in between.
 #include "formats/catalogue.h"
@@ -58,5 +59,5 @@ bool FormatCatalogue::SaveCatalogue() const
     if (iniPath_.IsEmpty() || !loadedWhole_)
         return false;
     const std::string block = CatalogueSectionBlock(entries_);
-    return WriteSectionWhole(iniPath_, section_, block.c_str());
+    return WritePrivateProfileSectionWhole(iniPath_, section_, block.c_str());
 }

@@ -1,6 +1,6 @@
 // FromDtmEx: a point in the internal orientation (JTSK: X south, Y west)
 // written in one of the eight axis conventions of point files.
-#include "server/exports.h"
+#include "formats/coord_transform.h"
 
 #include <cstdint>
 #include <cstring>

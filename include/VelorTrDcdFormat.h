@@ -33,7 +33,10 @@ enum : FieldKind {
 };
 
 // The keyword of each field kind in a format string, indexed by kind.
-extern const char* const FieldKeywordTable[kFieldKindCount];
+inline constexpr const char* FieldKeywordTable[kFieldKindCount] = {
+    "X",     "Y",     "Z",     "St",    "Name", "TCode", "NCode",    "PlgP", "VDesc",
+    "NoLn",  "TPri",  "TType", "EType", "Null", "R",     "TCodeEnd", "PNr",
+};
 
 struct PointFormat {
     std::vector<FieldKind> fields;      // the fields in their order on the line
@@ -50,4 +53,4 @@ struct PointFormat {
 };
 
 // The built-in format.
-extern const char DefaultFormat[];
+inline constexpr char DefaultFormat[] = "Y X cmt(; $ ! *)";

@@ -15,4 +15,5 @@
 #endif
 
 #include "platform/module.h"
+#include "platform/services.h"
 #include "platform/classlib/classlib.h"

@@ -5,7 +5,7 @@
 #include "VelorTrCounter.h"
 #include "counter/CAtCounterI.h"
 #include "decoder/CDecodeTxLine.h"
-#include "server/factory.h"
+#include "server/frame/factory.h"
 
 STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv)
 {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "VelorTrDcd.h"
+#include "formats/coord_transform.h"
 
 STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* ppv);
 STDAPI DllCanUnloadNow(void);
@@ -14,8 +15,6 @@ STDAPI DllUnregisterServer(void);
 // not release it.
 extern "C" IVelorTrDcd* GetVelorTrDcdStat();
 
-// (x, y) in the internal orientation turned into the given file system.
-extern "C" void FromDtmEx(double* outX, double* outY, double x, double y, short system);
 
 // Destroys the process-wide decoder if it was made (at module unload).
 void ReleaseStaticDecoder();

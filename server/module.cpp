@@ -6,8 +6,10 @@
 
 #include "common/language.h"
 #include "common/text_tables.h"
+#include "decoder/dialog_hooks.h"
 #include "decoder/item_list.h"
 #include "dialogs/decode_error_dialog.h"
+#include "dialogs/decoder_dialogs.h"
 #include "server/exports.h"
 
 namespace {
@@ -19,7 +21,9 @@ void ModuleAttach(HINSTANCE instance)
     moduleInstance = instance;
     // The texts keep the language of the product's setting until unload.
     FillLoadTimeTables(GetLanguage());
-    // The one decode-error dialog lives as long as the module.
+    // The decoder shows the dialogs through its hooks; the one decode-error
+    // dialog lives as long as the module.
+    InstallDialogsInDecoder();
     OpenDecodeErrorDialog();
 }
 
@@ -28,6 +32,7 @@ void ModuleDetach()
     ReleaseStaticDecoder();
     ReleaseEmptyItemList();
     CloseDecodeErrorDialog();
+    InstallDecoderDialogs(DecoderDialogs());
     moduleInstance = nullptr;
 }
 

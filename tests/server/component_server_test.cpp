@@ -1,7 +1,7 @@
 // The component frame and the server's entry points: class factories,
 // aggregation, the unload decision, the process-wide decoder.
 #include "server/exports.h"
-#include "server/factory.h"
+#include "server/frame/factory.h"
 
 #include "decoder/CDecodeTxLine.h"
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -16,7 +17,8 @@ protected:
     // Makes the folder "velor-<kind>-<test>-<random number>".
     void MakeFolder(const std::string& kind)
     {
-        const std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::string test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        std::replace(test.begin(), test.end(), '/', '-'); // parametrised names hold '/'
         std::random_device random;
         do {
             dir_ = std::filesystem::temp_directory_path() /

@@ -4,7 +4,7 @@
 
 #include "VelorTrCounter.h"
 #include "VelorTrDcd.h"
-#include "decoder/decode_reports.h"
+#include "VelorTrDcdHost.h"
 
 #include <string>
 #include <vector>

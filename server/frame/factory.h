@@ -2,7 +2,7 @@
 // inside an aggregating object, and holds server locks.
 #pragma once
 
-#include "server/component.h"
+#include "server/frame/component.h"
 
 #include <new>
 
@@ -38,9 +38,13 @@ public:
     }
 
     // An aggregating object may only ask for the non-delegating unknown. The
-    // new object lives on only if the query handed out a reference.
+    // new object lives on only if the query handed out a reference. The
+    // out-pointer is cleared first, so that no failure leaves it stale.
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** ppv) override
     {
+        if (!ppv)
+            return E_POINTER;
+        *ppv = nullptr;
         if (outer && !IsEqualGUID(riid, IID_IUnknown))
             return CLASS_E_NOAGGREGATION;
         T* object = new (std::nothrow) T(outer);

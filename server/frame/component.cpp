@@ -1,4 +1,4 @@
-#include "server/component.h"
+#include "server/frame/component.h"
 
 volatile LONG objectCount = 0;
 volatile LONG lockCount = 0;

@@ -1,9 +1,7 @@
-// The one write that replaces a section of an ini file, such that the file
+// Windows build: the whole-section write of an ini file, such that the file
 // holds either its old content or its new content, whatever happens to the
 // writing process.
-#include "formats/catalogue.h"
-
-#if defined(_WIN32)
+#include "platform/platform.h"
 
 #include <cstdio>
 #include <cstring>
@@ -94,7 +92,7 @@ bool CreateCopy(const CString& folder, CString& copy)
 // is refused before that, since a rename may replace a read-only file.
 // Copies that earlier writers ended while writing left behind are deleted
 // first.
-bool WriteSectionWhole(const char* path, const char* section, const char* block)
+bool WritePrivateProfileSectionWhole(const char* path, const char* section, const char* block)
 {
     const CString folder = FolderOf(path);
     if (folder.IsEmpty()) // a bare name: the profile functions choose its folder
@@ -121,13 +119,3 @@ bool WriteSectionWhole(const char* path, const char* section, const char* block)
     }
     return done;
 }
-
-#else
-
-// The native whole-section write replaces the file in one rename itself.
-bool WriteSectionWhole(const char* path, const char* section, const char* block)
-{
-    return WritePrivateProfileSectionA(section, block, path) != FALSE;
-}
-
-#endif
