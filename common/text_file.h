@@ -11,6 +11,10 @@
 #include <cstdint>
 #include <vector>
 
+// How every reader of the system opens a text file: read-only, binary (the
+// reader splits the lines itself), and letting others read it meanwhile.
+const UINT kOpenForReading = CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary;
+
 enum TextEncoding : uint8_t {
     kTextSingleByte = 0, // the ANSI code page, or UTF-8 with or without its mark
     kTextUtf16Le = 1,

@@ -3,6 +3,7 @@
 // which is never written; no read goes past its NUL.
 #pragma once
 
+#include "common/chars.h"
 #include "platform/platform.h"
 
 #include <cstddef>
@@ -35,12 +36,6 @@ struct LineScan {
     char decimal = '.';
     const CommentWords* comments = nullptr;
 };
-
-inline bool IsBlank(char c)
-{
-    const unsigned char u = static_cast<unsigned char>(c);
-    return u >= 1 && u <= 32;
-}
 
 // Skips blanks, except a blank that is the separator character.
 inline const char* SkipBlanks(const char* p, char separatorChar)

@@ -4,6 +4,7 @@
 #include "decoder/number_reader.h"
 
 #include "common/case_table.h"
+#include "common/chars.h"
 #include "decoder/line_scan.h"
 
 #include <charconv>
@@ -15,11 +16,6 @@ namespace {
 // further digits only decide a tie, which one non-zero sticky digit keeps.
 const int kMaxDigits = 768;
 const long kExponentLimit = 1000000;
-
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
 
 // The significant digits of the integer and fraction parts, without leading
 // zeros, with the power of ten that scales them.

@@ -8,8 +8,6 @@
 
 namespace {
 
-const UINT kOpenForReading = CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary;
-
 bool IsAsciiLetter(char c)
 {
     return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');

@@ -10,11 +10,6 @@
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
 // Yes when one of "yes", "ja", "ano", "oui" begins with the word, no when
 // "non" or "nein" does, tried in that order; an empty word is yes.
 enum class YesNo { Yes, No, Neither };

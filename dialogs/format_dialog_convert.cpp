@@ -3,6 +3,7 @@
 // catalogue entry that holds that same format.
 #include "dialogs/CDlgFmtPoi.h"
 
+#include "common/chars.h"
 #include "common/text_compare.h"
 #include "common/text_tables.h"
 #include "formats/format_text.h"
@@ -46,17 +47,12 @@ CString JoinWords(const std::vector<CString>& words)
     return text;
 }
 
-bool IsBlank(char ch)
-{
-    return static_cast<unsigned char>(ch) <= 32;
-}
-
 std::vector<CString> SplitWords(const CString& text)
 {
     std::vector<CString> words;
     CString word;
     for (int i = 0; i < text.GetLength(); ++i) {
-        if (!IsBlank(text[i])) {
+        if (!IsBlankOrNul(text[i])) {
             word += text[i];
         } else if (!word.IsEmpty()) {
             words.push_back(word);
@@ -72,7 +68,7 @@ CString WithoutBlanks(const CString& text)
 {
     CString kept;
     for (int i = 0; i < text.GetLength(); ++i)
-        if (!IsBlank(text[i]))
+        if (!IsBlankOrNul(text[i]))
             kept += text[i];
     return kept;
 }

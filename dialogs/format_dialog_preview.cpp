@@ -15,7 +15,6 @@ namespace {
 
 const size_t kPreviewLines = 1000;
 const char kMoreLines[] = "Continue ...";
-const UINT kOpenForReading = CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary;
 
 // The width in pixels of the widest line in the list's font, so that the
 // list can scroll across it. A tab counts as eight blanks, at least as wide

@@ -1,16 +1,8 @@
 // Suffix lists of the save-format dialog.
 #include "dialogs/suffix_words.h"
 
+#include "common/chars.h"
 #include "formats/catalogue.h"
-
-namespace {
-
-bool IsBlank(char ch)
-{
-    return static_cast<unsigned char>(ch) <= 32;
-}
-
-} // namespace
 
 std::vector<CString> SuffixWords(const char* list)
 {

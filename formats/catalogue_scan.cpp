@@ -2,6 +2,7 @@
 // lines, and whether its first significant line holds only a model name.
 #include "formats/catalogue.h"
 
+#include "common/chars.h"
 #include "common/text_compare.h"
 #include "common/text_file.h"
 #include "formats/format_text.h"
@@ -9,13 +10,6 @@
 namespace {
 
 const int kFormatLineLimit = 51;
-const UINT kOpenForReading = CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary;
-
-bool IsBlank(char c)
-{
-    const unsigned char u = static_cast<unsigned char>(c);
-    return u >= 1 && u <= 32;
-}
 
 const char* SkipBlanks(const char* p)
 {

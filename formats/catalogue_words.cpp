@@ -3,6 +3,7 @@
 #include "formats/catalogue.h"
 
 #include "common/case_table.h"
+#include "common/chars.h"
 
 #include <cstring>
 
@@ -11,11 +12,6 @@ namespace {
 bool IsPathSeparator(char c)
 {
     return c == '\\' || c == '/';
-}
-
-bool IsBlankByte(char c)
-{
-    return static_cast<unsigned char>(c) < 33;
 }
 
 } // namespace
@@ -63,7 +59,7 @@ bool IsStorableFormatName(const char* name)
     if (!name || !*name)
         return false;
     const size_t length = std::strlen(name);
-    if (name[0] == '[' || name[0] == ';' || IsBlankByte(name[0]) || IsBlankByte(name[length - 1]))
+    if (name[0] == '[' || name[0] == ';' || IsBlankOrNul(name[0]) || IsBlankOrNul(name[length - 1]))
         return false;
     return std::strpbrk(name, "=@\r\n") == nullptr;
 }

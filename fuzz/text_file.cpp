@@ -34,8 +34,6 @@ const char* const kFormats[] = {
     "Null Y X TCodeEnd",
 };
 
-const UINT kOpenForReading = CFile::modeRead | CFile::shareDenyWrite | CFile::typeBinary;
-
 uint16_t g_answer = kAnswerSkipLine;
 
 uint16_t Answer(void*, const char*, const char*, uint32_t, const char*)

@@ -6,7 +6,8 @@
 
 namespace {
 
-bool IsBlank(char ch, const char*)
+// The C white-space set, which the class library's Trim has always taken.
+bool IsWhiteSpace(char ch, const char*)
 {
     return ch == ' ' || ch == '\t' || ch == '\r' || ch == '\n' || ch == '\v' || ch == '\f';
 }
@@ -55,7 +56,7 @@ CString& CString::TrimRightWhile(bool (*match)(char, const char*), const char* s
 
 CString& CString::TrimLeft()
 {
-    return TrimLeftWhile(IsBlank, nullptr);
+    return TrimLeftWhile(IsWhiteSpace, nullptr);
 }
 
 CString& CString::TrimLeft(char ch)
@@ -71,7 +72,7 @@ CString& CString::TrimLeft(const char* set)
 
 CString& CString::TrimRight()
 {
-    return TrimRightWhile(IsBlank, nullptr);
+    return TrimRightWhile(IsWhiteSpace, nullptr);
 }
 
 CString& CString::TrimRight(char ch)
