@@ -1,18 +1,13 @@
 // Reading a format string into a PointFormat, token by token.
 #include "formats/format_text.h"
 
+#include "common/chars.h"
 #include "common/text_compare.h"
 
 #include <climits>
 #include <cstring>
 
 namespace {
-
-bool IsBlank(char c)
-{
-    const unsigned char u = static_cast<unsigned char>(c);
-    return u >= 1 && u <= 32;
-}
 
 const char* SkipBlanks(const char* p)
 {
@@ -70,63 +65,186 @@ void Reset(PointFormat& model)
         d = 3;
 }
 
-// A parenthesised list "(...)" at p (which stands at "("): the characters up
-// to the first ")". Null when the string ends first.
+// The highest values that "sys=" and "dec=" take: the last coordinate
+// system the transforms know, and the most decimals a value is written with.
+const int kMaxCoordSystem = 7;
+const int kMaxDecimals = 15;
+
+// Where a token's reader stopped: behind what it read, or at the fault.
+struct Reached {
+    const char* at;
+    bool ok;
+};
+
+Reached Behind(const char* p)
+{
+    return {p, true};
+}
+
+Reached FaultAt(const char* p)
+{
+    return {p, false};
+}
+
+// The fault of a list that the string ends inside: its end.
+Reached Unclosed(const char* p)
+{
+    return FaultAt(p + std::strlen(p));
+}
+
+// What the readers of one format string share.
+struct FormatParse {
+    PointFormat& model;
+    bool commentsCleared = false;
+    bool systemGiven = false;
+};
+
+// list: "(" {char} ")" at p, which stands at "(". The characters up to the
+// first ")", or null when the string ends first.
 const char* ListEnd(const char* p)
 {
     return std::strchr(p + 1, ')');
 }
 
-// "= number" behind "sys" or "dec". On success *value is set and the
-// position behind the number returned; on failure *error is the position.
-const char* ReadSetting(const char* p, int limit, int* value, const char** error)
+// setting: blank* "=" blank* ["+" | "-"] digit {digit}, at most limit; a sign
+// is kept only for zero. A fault stands at the "=" when no "=" follows, else
+// behind it; a counter that passes the limit stops growing.
+Reached ReadSetting(const char* p, int limit, int* value)
 {
     p = SkipBlanks(p);
-    if (*p != '=') {
-        *error = p;
-        return nullptr;
-    }
+    if (*p != '=')
+        return FaultAt(p);
     const char* afterEquals = p + 1;
     const char* q = SkipBlanks(afterEquals);
     bool negative = false;
     if (*q == '-' || *q == '+')
         negative = *q++ == '-';
-    if (*q < '0' || *q > '9') {
-        *error = afterEquals;
-        return nullptr;
-    }
+    if (!IsDigit(*q))
+        return FaultAt(afterEquals);
     long n = 0;
-    while (*q >= '0' && *q <= '9') {
+    for (; IsDigit(*q); ++q) {
         if (n <= limit)
             n = n * 10 + (*q - '0');
-        ++q;
     }
-    if ((negative && n != 0) || n > limit) {
-        *error = afterEquals;
-        return nullptr;
-    }
+    if ((negative && n != 0) || n > limit)
+        return FaultAt(afterEquals);
     *value = static_cast<int>(n);
-    return q;
+    return Behind(q);
 }
 
-// The words of "cmt(" from p (behind the "("). Returns the position behind
-// the list, or null when the string ends inside it.
-const char* ReadCommentWords(const char* p, std::vector<CString>& words)
+// words: {blank} word {blank word} ")" from p (behind the "("), where a
+// word runs to the next blank and the last one ends in ")".
+Reached ReadCommentWords(const char* p, std::vector<CString>& words)
 {
     for (;;) {
         p = SkipBlanks(p);
         if (!*p)
-            return nullptr;
+            return FaultAt(p);
         const char* end = p;
-        while (static_cast<unsigned char>(*end) > 32)
+        while (!IsBlankOrNul(*end))
             ++end;
         if (end[-1] == ')') {
             if (end - 1 > p)
                 words.emplace_back(CString(p, static_cast<int>(end - 1 - p)));
-            return end;
+            return Behind(end);
         }
         words.emplace_back(CString(p, static_cast<int>(end - p)));
         p = end;
+    }
+}
+
+// textcode: "TCode" ["(" {char} ")"]. Without a list, the one character
+// behind the keyword (its blank or "=") goes with it.
+Reached ReadTextCode(FormatParse& parse, const char* after)
+{
+    parse.model.fields.push_back(kFieldTCode);
+    if (*after != '(')
+        return Behind(*after ? after + 1 : after);
+    const char* close = ListEnd(after);
+    if (!close)
+        return Unclosed(after);
+    parse.model.textCodeSeparators = CString(after + 1, static_cast<int>(close - after - 1));
+    return Behind(close + 1);
+}
+
+// separators: "sep" "(" {char} ")", where "t" or "T" stands for TAB.
+Reached ReadSeparators(FormatParse& parse, const char* after)
+{
+    if (*after != '(')
+        return FaultAt(after);
+    const char* close = ListEnd(after);
+    if (!close)
+        return Unclosed(after);
+    CString& separators = parse.model.fieldSeparators;
+    separators = CString(after + 1, static_cast<int>(close - after - 1));
+    separators.Replace('t', '\t');
+    separators.Replace('T', '\t');
+    return Behind(close + 1);
+}
+
+// comments: "cmt" "(" words. The first list replaces the standard words,
+// later ones add to it.
+Reached ReadComments(FormatParse& parse, const char* after)
+{
+    if (*after != '(')
+        return FaultAt(after);
+    if (!parse.commentsCleared)
+        parse.model.commentWords.clear();
+    parse.commentsCleared = true;
+    const Reached end = ReadCommentWords(after + 1, parse.model.commentWords);
+    return end.ok ? end : Unclosed(after);
+}
+
+// system: "sys" setting, given once at most (a second one is the fault at
+// its keyword).
+Reached ReadSystem(FormatParse& parse, const char* keyword, const char* after)
+{
+    if (parse.systemGiven)
+        return FaultAt(keyword);
+    int value = 0;
+    const Reached end = ReadSetting(after, kMaxCoordSystem, &value);
+    if (end.ok) {
+        parse.model.coordSystem = static_cast<int8_t>(value);
+        parse.systemGiven = true;
+    }
+    return end;
+}
+
+// decimals: "dec" setting, for every kind of value.
+Reached ReadDecimals(FormatParse& parse, const char* after)
+{
+    int value = 0;
+    const Reached end = ReadSetting(after, kMaxDecimals, &value);
+    if (end.ok) {
+        for (uint8_t& d : parse.model.decimals)
+            d = static_cast<uint8_t>(value);
+    }
+    return end;
+}
+
+// token: field | textcode | separators | "decc" | comments | system | decimals,
+// at p with its keyword already matched (after stands behind it).
+Reached ReadToken(FormatParse& parse, int token, const char* p, const char* after)
+{
+    switch (token) {
+    case kFieldTCode:
+        return ReadTextCode(parse, after);
+    case kTokenSep:
+        return ReadSeparators(parse, after);
+    case kTokenDecc:
+        parse.model.decimalComma = 1;
+        return Behind(after);
+    case kTokenCmt:
+        return ReadComments(parse, after);
+    case kTokenSys:
+        return ReadSystem(parse, p, after);
+    case kTokenDec:
+        return ReadDecimals(parse, after);
+    case kTokenNone:
+        return FaultAt(p);
+    default:
+        parse.model.fields.push_back(static_cast<FieldKind>(token));
+        return Behind(after);
     }
 }
 
@@ -141,94 +259,29 @@ void SetStandardCommentWords(PointFormat& model)
     }
 }
 
+// format: {blank} {token {blank}}. Stops at the first fault, whose offset
+// goes to *stopOffset (else the length of the text read).
 int32_t ParseFormatText(PointFormat& model, const char* text, uint32_t* stopOffset)
 {
     Reset(model);
     if (!text)
         text = "";
-    const char* p = SkipBlanks(text);
-    const char* error = nullptr;
-    bool commentsCleared = false;
-    bool systemGiven = false;
-
-    while (*p && !error) {
+    FormatParse parse{model};
+    Reached reached = Behind(SkipBlanks(text));
+    while (reached.ok && *reached.at) {
+        const char* p = reached.at;
         const char* after = nullptr;
         const int token = MatchToken(p, &after);
-        if (token == kTokenNone) {
-            error = p;
-        } else if (token == kFieldTCode) {
-            model.fields.push_back(kFieldTCode);
-            if (*after == '(') {
-                const char* close = ListEnd(after);
-                if (!close)
-                    error = after + std::strlen(after);
-                else {
-                    model.textCodeSeparators = CString(after + 1, static_cast<int>(close - after - 1));
-                    p = close + 1;
-                }
-            } else {
-                p = *after ? after + 1 : after;
-            }
-        } else if (token < kFieldKindCount) {
-            model.fields.push_back(static_cast<FieldKind>(token));
-            p = after;
-        } else if (token == kTokenSep) {
-            const char* close = *after == '(' ? ListEnd(after) : nullptr;
-            if (*after != '(')
-                error = after;
-            else if (!close)
-                error = after + std::strlen(after);
-            else {
-                model.fieldSeparators = CString(after + 1, static_cast<int>(close - after - 1));
-                model.fieldSeparators.Replace('t', '\t');
-                model.fieldSeparators.Replace('T', '\t');
-                p = close + 1;
-            }
-        } else if (token == kTokenDecc) {
-            model.decimalComma = 1;
-            p = after;
-        } else if (token == kTokenCmt) {
-            if (*after != '(') {
-                error = after;
-            } else {
-                if (!commentsCleared)
-                    model.commentWords.clear();
-                commentsCleared = true;
-                const char* end = ReadCommentWords(after + 1, model.commentWords);
-                if (!end)
-                    error = after + std::strlen(after);
-                else
-                    p = end;
-            }
-        } else if (token == kTokenSys) {
-            int value = 0;
-            const char* end = systemGiven ? nullptr : ReadSetting(after, 7, &value, &error);
-            if (systemGiven)
-                error = p;
-            else if (end) {
-                model.coordSystem = static_cast<int8_t>(value);
-                systemGiven = true;
-                p = end;
-            }
-        } else { // kTokenDec
-            int value = 0;
-            const char* end = ReadSetting(after, 15, &value, &error);
-            if (end) {
-                for (uint8_t& d : model.decimals)
-                    d = static_cast<uint8_t>(value);
-                p = end;
-            }
-        }
-        if (!error)
-            p = SkipBlanks(p);
+        reached = ReadToken(parse, token, p, after);
+        if (reached.ok)
+            reached.at = SkipBlanks(reached.at);
     }
 
-    if (!commentsCleared)
+    if (!parse.commentsCleared)
         SetStandardCommentWords(model);
-    const char* stop = error ? error : p;
     if (stopOffset) {
-        const size_t offset = static_cast<size_t>(stop - text);
+        const size_t offset = static_cast<size_t>(reached.at - text);
         *stopOffset = offset > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(offset);
     }
-    return error ? 1 : 0;
+    return reached.ok ? 0 : 1;
 }
