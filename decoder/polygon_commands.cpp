@@ -46,7 +46,7 @@ void PolygonReader::AddText()
     pending_.emplace_back(begin, static_cast<int>(TrimmedEnd(begin) - begin));
 }
 
-bool PolygonReader::PlacePoint(bool marked, uint8_t markedNoBreak, bool insert, uint32_t* result)
+bool PolygonReader::PlacePoint(Placement placement, uint32_t* result)
 {
     PolygonItem& item = Current();
     const bool firstPoint = item.points.empty();
@@ -65,8 +65,8 @@ bool PolygonReader::PlacePoint(bool marked, uint8_t markedNoBreak, bool insert, 
                 return false;
             }
         }
-    } else if (marked) {
-        noBreak = markedNoBreak;
+    } else if (placement != Placement::kPlain) {
+        noBreak = placement == Placement::kInserted ? 1 : 0;
     } else {
         noBreak = defaultPolygonPoints_ ? 0 : 1;
     }
@@ -74,7 +74,7 @@ bool PolygonReader::PlacePoint(bool marked, uint8_t markedNoBreak, bool insert, 
     // The record is cleared before the next line: its texts move over.
     item.points.push_back(std::move(d_.record));
     const size_t last = item.points.size() - 1;
-    if (insert && last >= 1)
+    if (placement == Placement::kInserted && last >= 1)
         std::swap(item.points[last], item.points[last - 1]);
     ++pointIndex_;
     return true;

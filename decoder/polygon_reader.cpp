@@ -178,17 +178,17 @@ bool PolygonReader::HandleLine(uint32_t* result)
             return false;
         }
         defaultPolygonPoints_ = false;
-        return PlacePoint(true, 0, false, result);
+        return PlacePoint(Placement::kPolygonPoint, result);
     case kCommandInsertPoint:
         if (Current().points.size() < 2) {
             *result = Report(kReadStopped, kTextDbFirstPair, first);
             return false;
         }
-        return PlacePoint(true, 1, true, result);
+        return PlacePoint(Placement::kInserted, result);
     default:
         if (isCommand)
             return UnknownCommand(result);
-        return PlacePoint(false, 0, false, result);
+        return PlacePoint(Placement::kPlain, result);
     }
 }
 

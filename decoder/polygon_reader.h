@@ -48,7 +48,13 @@ private:
     bool HandleLine(uint32_t* result);
     void NewPolygon();
     void AddText();
-    bool PlacePoint(bool marked, uint8_t markedNoBreak, bool insert, uint32_t* result);
+    // How a point line's point joins its polygon.
+    enum class Placement {
+        kPlain,        // a data line: its flag follows whether ".pp" lines mark the polygon's points
+        kPolygonPoint, // ".pp": a marked polygon point
+        kInserted,     // ".db": a marked point with the no-break flag, put before the last point
+    };
+    bool PlacePoint(Placement placement, uint32_t* result);
     bool UnknownCommand(uint32_t* result);
     void CloseItem();
     uint32_t Report(uint16_t code, DecoderTextId message, const char* text);
