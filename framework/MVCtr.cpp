@@ -23,11 +23,15 @@ void SetDialogUnderConstruction(CMVDialog* dialog)
     g_underConstruction = dialog;
 }
 
+LayoutRect LayoutOf(const RECT& r)
+{
+    return LayoutRect{static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(r.right - r.left),
+                      static_cast<float>(r.bottom - r.top)};
+}
+
 CMVCtr::CMVCtr(int controlId, CMVDialog* explicitOwner)
     : SDiaCtrBas{kControlKind},
       text(NoTextSentinel),
-      layout{kLayoutUnset, kLayoutUnset, kLayoutUnset, kLayoutUnset,
-             kLayoutUnset, kLayoutUnset, kLayoutUnset, kLayoutUnset},
       hasText(false),
       dynamic(controlId <= 0),
       enabled(true),
@@ -107,9 +111,9 @@ bool CMVCtr::CreateControlWindow()
 {
     if (!owner || !owner->m_hWnd || !DynamicClass())
         return false;
-    const bool placed = layout[0] != kLayoutUnset && layout[2] != kLayoutUnset;
-    const int x = placed ? static_cast<int>(layout[0]) : 0, y = placed ? static_cast<int>(layout[1]) : 0;
-    const int w = placed ? static_cast<int>(layout[2]) : 0, h = placed ? static_cast<int>(layout[3]) : 0;
+    const bool placed = layout.x != kLayoutUnset && layout.width != kLayoutUnset;
+    const int x = placed ? static_cast<int>(layout.x) : 0, y = placed ? static_cast<int>(layout.y) : 0;
+    const int w = placed ? static_cast<int>(layout.width) : 0, h = placed ? static_cast<int>(layout.height) : 0;
     const char* initial = text == NoTextSentinel ? "" : text.GetString();
     return CreateWindowExA(0, DynamicClass(), initial, WS_CHILD | WS_VISIBLE | DynamicStyle(), x, y, w, h,
                            owner->m_hWnd, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,

@@ -21,6 +21,18 @@ extern const char* const UndefinedMarker;
 // A layout coordinate that is not set.
 const float kLayoutUnset = -9999.0f;
 
+// A window's place in its parent's client coordinates (a dialog's: on the
+// screen), each value kLayoutUnset until it is known.
+struct LayoutRect {
+    float x = kLayoutUnset;
+    float y = kLayoutUnset;
+    float width = kLayoutUnset;
+    float height = kLayoutUnset;
+};
+
+// The place a window's rectangle gives.
+LayoutRect LayoutOf(const RECT& r);
+
 class CMVDialog;
 
 class CMVCtr : public SDiaCtrBas {
@@ -52,7 +64,8 @@ public:
     virtual bool PreFilter(MSG* message);           // 16 true: handled
 
     CString text;
-    float layout[8];
+    LayoutRect layout;        // where the control is
+    LayoutRect initialLayout; // where it was first, in the dialog's template
     bool hasText;
     bool dynamic;
     bool enabled;

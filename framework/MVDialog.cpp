@@ -17,9 +17,7 @@ void CMVDialogExtension::OnInitDialog(CMVDialog&) {}
 CMVDialog::CMVDialog(UINT templateId, CWnd* parent)
     : CDialog(templateId, parent),
       SDiaCtrBas{kDialogKind},
-      caption(NoTextSentinel),
-      layout{kLayoutUnset, kLayoutUnset, kLayoutUnset, kLayoutUnset},
-      initialLayout{kLayoutUnset, kLayoutUnset, kLayoutUnset, kLayoutUnset}
+      caption(NoTextSentinel)
 {
     SetDialogUnderConstruction(this);
 }
@@ -110,15 +108,13 @@ void CMVDialog::ExchangeControl(CMVCtr& control, CDataExchange* exchange)
         window->SubclassDlgItem(static_cast<UINT>(control.id), this);
     if (!window->m_hWnd)
         return;
-    if (control.layout[0] == kLayoutUnset) {
+    if (control.layout.x == kLayoutUnset) {
         RECT r;
         window->GetWindowRect(&r);
         ScreenToClient(&r);
-        const float taken[4] = {static_cast<float>(r.left), static_cast<float>(r.top),
-                                static_cast<float>(r.right - r.left), static_cast<float>(r.bottom - r.top)};
-        std::copy(taken, taken + 4, control.layout);
-        if (control.layout[4] == kLayoutUnset)
-            std::copy(taken, taken + 4, control.layout + 4);
+        control.layout = LayoutOf(r);
+        if (control.initialLayout.x == kLayoutUnset)
+            control.initialLayout = control.layout;
     } else {
         ApplyLayout(control);
     }
@@ -153,15 +149,15 @@ void CMVDialog::ExchangeItemText(CDataExchange* exchange, int id, CString& text)
 void CMVDialog::ApplyLayout(CMVCtr& control)
 {
     CWnd* window = control.Window();
-    if (!window || !window->m_hWnd || control.layout[0] == kLayoutUnset)
+    if (!window || !window->m_hWnd || control.layout.x == kLayoutUnset)
         return;
     const auto round = [](float v) { return static_cast<int>(std::lround(v)); };
     RECT r;
     window->GetWindowRect(&r);
     ScreenToClient(&r);
-    const int x = round(control.layout[0]), y = round(control.layout[1]);
-    const int w = control.layout[2] == kLayoutUnset ? r.right - r.left : round(control.layout[2]);
-    const int h = control.layout[3] == kLayoutUnset ? r.bottom - r.top : round(control.layout[3]);
+    const int x = round(control.layout.x), y = round(control.layout.y);
+    const int w = control.layout.width == kLayoutUnset ? r.right - r.left : round(control.layout.width);
+    const int h = control.layout.height == kLayoutUnset ? r.bottom - r.top : round(control.layout.height);
     if (x != r.left || y != r.top || w != r.right - r.left || h != r.bottom - r.top)
         window->MoveWindow(x, y, w, h);
 }

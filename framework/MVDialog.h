@@ -65,8 +65,8 @@ public:
     CMVCtr* ControlById(int controlId) const;
 
     CString caption;
-    float layout[4];
-    float initialLayout[4];
+    LayoutRect layout;
+    LayoutRect initialLayout;
     CString locationString;
     bool resizable = false;
     bool recordOpen = false;

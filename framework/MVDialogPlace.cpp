@@ -70,27 +70,25 @@ void CMVDialog::PlaceDialog()
 {
     RECT r;
     GetWindowRect(&r);
-    if (layout[0] == kLayoutUnset) {
-        const float taken[4] = {static_cast<float>(r.left), static_cast<float>(r.top),
-                                static_cast<float>(r.right - r.left), static_cast<float>(r.bottom - r.top)};
-        std::copy(taken, taken + 4, layout);
+    if (layout.x == kLayoutUnset) {
+        layout = LayoutOf(r);
     }
-    if (initialLayout[0] == kLayoutUnset)
-        std::copy(layout, layout + 4, initialLayout);
+    if (initialLayout.x == kLayoutUnset)
+        initialLayout = layout;
     bool sizeApplied = false;
     PlacementStore store;
     if (ParseLocation(locationString, &store)) {
-        layout[0] = static_cast<float>(std::trunc(ReadValue(store, "PosX", layout[0])));
-        layout[1] = static_cast<float>(std::trunc(ReadValue(store, "PosY", layout[1])));
+        layout.x = static_cast<float>(std::trunc(ReadValue(store, "PosX", layout.x)));
+        layout.y = static_cast<float>(std::trunc(ReadValue(store, "PosY", layout.y)));
         if (resizable) {
-            layout[2] = static_cast<float>(std::trunc(ReadValue(store, "SizeX", layout[2])));
-            layout[3] = static_cast<float>(std::trunc(ReadValue(store, "SizeY", layout[3])));
+            layout.width = static_cast<float>(std::trunc(ReadValue(store, "SizeX", layout.width)));
+            layout.height = static_cast<float>(std::trunc(ReadValue(store, "SizeY", layout.height)));
             sizeApplied = true;
         }
         if (recordOpen)
             WriteValue(store, "Ope", 1);
     }
-    MoveWindow(Rounded(layout[0]), Rounded(layout[1]), Rounded(layout[2]), Rounded(layout[3]));
+    MoveWindow(Rounded(layout.x), Rounded(layout.y), Rounded(layout.width), Rounded(layout.height));
     if (caption != NoTextSentinel)
         SetWindowText(caption);
     else
@@ -104,11 +102,11 @@ void CMVDialog::PlaceDialog()
     const float top = static_cast<float>(GetSystemMetrics(SM_YVIRTUALSCREEN));
     const float right = left + static_cast<float>(GetSystemMetrics(SM_CXVIRTUALSCREEN)) - 50;
     const float bottom = top + static_cast<float>(GetSystemMetrics(SM_CYVIRTUALSCREEN)) - 50;
-    const float x = std::max(left, std::min(layout[0], right)), y = std::max(top, std::min(layout[1], bottom));
-    if (x != layout[0] || y != layout[1]) {
-        layout[0] = x;
-        layout[1] = y;
-        MoveWindow(Rounded(x), Rounded(y), Rounded(layout[2]), Rounded(layout[3]));
+    const float x = std::max(left, std::min(layout.x, right)), y = std::max(top, std::min(layout.y, bottom));
+    if (x != layout.x || y != layout.y) {
+        layout.x = x;
+        layout.y = y;
+        MoveWindow(Rounded(x), Rounded(y), Rounded(layout.width), Rounded(layout.height));
     }
 }
 
@@ -122,16 +120,16 @@ bool CMVDialog::PlacementMessage(UINT message, WPARAM, LPARAM)
     GetWindowRect(&r);
     const float x = static_cast<float>(r.left), y = static_cast<float>(r.top);
     const float w = static_cast<float>(r.right - r.left), h = static_cast<float>(r.bottom - r.top);
-    if (message == WM_MOVE && windowExists && (x != layout[0] || y != layout[1])) {
-        layout[0] = x;
-        layout[1] = y;
+    if (message == WM_MOVE && windowExists && (x != layout.x || y != layout.y)) {
+        layout.x = x;
+        layout.y = y;
         if (stored) {
             WriteValue(store, "PosX", x);
             WriteValue(store, "PosY", y);
         }
-    } else if (message == WM_SIZE && windowExists && (w != layout[2] || h != layout[3])) {
-        layout[2] = w;
-        layout[3] = h;
+    } else if (message == WM_SIZE && windowExists && (w != layout.width || h != layout.height)) {
+        layout.width = w;
+        layout.height = h;
         if (stored && resizable) {
             WriteValue(store, "SizeX", w);
             WriteValue(store, "SizeY", h);
@@ -139,8 +137,7 @@ bool CMVDialog::PlacementMessage(UINT message, WPARAM, LPARAM)
     } else if (message == WM_CLOSE && stored && recordOpen) {
         WriteValue(store, "Ope", 0);
     } else if (message == WM_DESTROY) {
-        const float kept[4] = {x, y, w, h};
-        std::copy(kept, kept + 4, layout);
+        layout = LayoutRect{x, y, w, h};
         windowExists = false;
     }
     return true;

@@ -41,9 +41,7 @@ void WidenToText(CMVCtr& control, int rightEdge)
     if (right <= r.right)
         return;
     const int width = static_cast<int>(right - r.left), height = static_cast<int>(r.bottom - r.top);
-    control.layout[0] = static_cast<float>(r.left);
-    control.layout[1] = static_cast<float>(r.top);
-    control.layout[2] = static_cast<float>(width);
-    control.layout[3] = static_cast<float>(height);
+    control.layout = LayoutRect{static_cast<float>(r.left), static_cast<float>(r.top), static_cast<float>(width),
+                                static_cast<float>(height)};
     window->MoveWindow(static_cast<int>(r.left), static_cast<int>(r.top), width, height);
 }

@@ -97,10 +97,10 @@ TEST_F(FrameworkTest, ControlsRegisterInOrderWithDynamicIds)
     EXPECT_TRUE(madeToo.dynamic);
     EXPECT_FALSE(d.number.dynamic);
     EXPECT_EQ(elsewhere.owner, &d);
-    made.layout[0] = 10;
-    made.layout[1] = 12;
-    made.layout[2] = 80;
-    made.layout[3] = 20;
+    made.layout.x = 10;
+    made.layout.y = 12;
+    made.layout.width = 80;
+    made.layout.height = 20;
     made.value = "typed over";
     std::string shown;
     RECT where = {};
@@ -139,14 +139,14 @@ TEST_F(FrameworkTest, PlacementFromTheRegistryIsClampedToTheVirtualScreen)
 
     WriteRegNumber(HKEY_CURRENT_USER, kTestKey, "TestPosX", -4000, 0);
     WriteRegNumber(HKEY_CURRENT_USER, kTestKey, "TestPosY", 90000, 0);
-    d.layout[0] = kLayoutUnset;
+    d.layout.x = kLayoutUnset;
     EXPECT_EQ(d.Run(), IDCANCEL);
     const int bottom = GetSystemMetrics(SM_YVIRTUALSCREEN) + GetSystemMetrics(SM_CYVIRTUALSCREEN);
     EXPECT_EQ(r.left, GetSystemMetrics(SM_XVIRTUALSCREEN));
     EXPECT_EQ(r.top, bottom - 50);
     // Where the dialog was closed is kept.
-    EXPECT_EQ(d.layout[0], static_cast<float>(r.left));
-    EXPECT_EQ(d.layout[2], static_cast<float>(r.right - r.left));
+    EXPECT_EQ(d.layout.x, static_cast<float>(r.left));
+    EXPECT_EQ(d.layout.width, static_cast<float>(r.right - r.left));
 }
 
 // A placement kept in an ini file: read at opening, written as the dialog
