@@ -1,6 +1,7 @@
 // Allocation during evaluation, counted by replacing the global allocator of
-// this test program.
+// this test program, and what the evaluator's factory does when it fails.
 #include "counter/CAtCounterI.h"
+#include "server/frame/factory.h"
 
 #include <gtest/gtest.h>
 
@@ -10,6 +11,7 @@
 
 namespace {
 long allocations = 0;
+bool failNothrow = false; // the next nothrow allocations return null
 }
 
 void* operator new(std::size_t size)
@@ -26,6 +28,8 @@ void* operator new[](std::size_t size)
 void* operator new(std::size_t size, const std::nothrow_t&) noexcept
 {
     ++allocations;
+    if (failNothrow)
+        return nullptr;
     return std::malloc(size ? size : 1);
 }
 void* operator new[](std::size_t size, const std::nothrow_t& tag) noexcept
@@ -114,4 +118,20 @@ TEST(CounterAllocation, FunctionsAllocateOnlyForTheirTexts)
     EXPECT_FALSE(counter->wide.TextResult().IsAllocated());
     EXPECT_EQ(allocations, before);
     counter->NondelegatingRelease();
+}
+
+TEST(FactoryAllocation, AnObjectThatCannotBeMadeIsOutOfMemoryWithTheOutputCleared)
+{
+    CFactory<CAtCounterI>* factory = new CFactory<CAtCounterI>();
+    void* p = factory; // anything but null: the factory must clear it
+    failNothrow = true;
+    const HRESULT hr = factory->CreateInstance(nullptr, IID_IVelorTrCounter, &p);
+    failNothrow = false;
+    EXPECT_EQ(hr, E_OUTOFMEMORY);
+    EXPECT_EQ(p, nullptr);
+    // Once memory is there again the same factory makes the object.
+    ASSERT_EQ(factory->CreateInstance(nullptr, IID_IVelorTrCounter, &p), S_OK);
+    ASSERT_NE(p, nullptr);
+    static_cast<IUnknown*>(p)->Release();
+    factory->Release();
 }

@@ -104,8 +104,9 @@ TEST(ClassFactory, ServerLocksKeepTheModule)
 TEST(ClassFactory, FailedInitDestroysTheObject)
 {
     CFactory<CFailing>* factory = new CFactory<CFailing>();
-    void* p = nullptr;
+    void* p = &failingAlive;
     EXPECT_EQ(factory->CreateInstance(nullptr, IID_IFailing, &p), E_OUTOFMEMORY);
+    EXPECT_EQ(p, nullptr);
     EXPECT_EQ(failingAlive, 0);
     EXPECT_EQ(DllCanUnloadNow(), S_OK);
     factory->Release();
