@@ -6,6 +6,9 @@
 // NUL-terminated UTF-16 code units (unsigned short). Case-insensitive means
 // comparing upper-case map entries; in the mixed forms a narrow character's
 // upper-case byte is compared with the wide character's upper-case unit.
+//
+// Implemented in rank_compare.cpp (collation), text_match.cpp (prefixes,
+// words, searches) and wild_match.cpp (wildcards).
 #pragma once
 
 #include "common/case_table.h"

@@ -1,6 +1,6 @@
 // The evaluator over one character width: its parse state, its variables and
 // the one-pass evaluation of the expression language. The member functions
-// are defined in the counter_*.h headers and instantiated once per width
+// are defined in the counter_*-inl.h headers and instantiated once per width
 // (counter_narrow.cpp, counter_wide.cpp).
 #pragma once
 
@@ -81,7 +81,7 @@ protected:
             status = code;
     }
 
-    // Lexical level (counter_lexer.h).
+    // Lexical level (counter_lexer-inl.h).
     static const Ch* BlanksEnd(const Ch* p);
     void SkipBlanks() { position = BlanksEnd(position); }
     static const Ch* ReadOperator(const Ch* p, Op* op);
@@ -91,7 +91,7 @@ protected:
     Value CharLiteral();
     Value NumberOperand();
 
-    // Expressions (counter_expression.h).
+    // Expressions (counter_expression-inl.h).
     Value Expression() { return Binary(2); }
     Value Binary(int minLevel);
     Value Operand();
@@ -102,7 +102,7 @@ protected:
     template <class F>
     Value Skipped(F evaluate);
 
-    // Names and variables (counter_names.h).
+    // Names and variables (counter_names-inl.h).
     Value NameOperand();
     Value SkippedName(const Ch* name, int length);
     Value Assignment(const Ch* name, int length);
@@ -113,11 +113,11 @@ protected:
     void StoreNumber(int index, bool found, const Ch* name, int length, double value);
     void StoreText(int index, bool found, const Ch* name, int length);
 
-    // Arguments (counter_compute.h): an expression one nesting level deeper
+    // Arguments (counter_compute-inl.h): an expression one nesting level deeper
     // in which both function groups are available again.
     Value ArgumentExpression();
 
-    // Built-in functions and constants (counter_builtins.h): the function
+    // Built-in functions and constants (counter_builtins-inl.h): the function
     // whose name stands at name, called; false when there is none.
     bool BuiltIn(const Ch* name, int length, Value* value);
     Value NumericFunction(CounterFunction function);
@@ -131,7 +131,7 @@ protected:
     bool TextArgument(bool last);
     bool NumberArgument(bool last, double* value);
 
-    // Text functions (counter_text_functions.h).
+    // Text functions (counter_text_functions-inl.h).
     Value TextFunction(CounterFunction function);
     Value Substring();
     Value NumberText(CounterFunction function);
@@ -140,13 +140,13 @@ protected:
     Value Put(bool emptyText);
     Value AnsiResult(const char* text, int length);
 
-    // The scanner of code passed over without evaluation (counter_scan.h).
+    // The scanner of code passed over without evaluation (counter_scan-inl.h).
     enum class ScanStop { kFound, kClose, kEnd, kOpenLiteral };
     static const Ch* PassedLiteralEnd(const Ch* p);
     template <class Found>
     static const Ch* PassCode(const Ch* p, Found found, ScanStop* stop);
 
-    // BLOCK chains and passing over groups (counter_block.h).
+    // BLOCK chains and passing over groups (counter_block-inl.h).
     Value BlockChain();
     void PassSections();
     const Ch* NextBlock(const Ch* p, bool* found);

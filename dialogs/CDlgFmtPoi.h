@@ -5,6 +5,11 @@
 // stored format of the catalogue, stores the edited one under a name or
 // deletes a stored one. The runner (format_dialog.h) prepares its inputs and
 // takes its results.
+//
+// The members are defined in CDlgFmtPoi.cpp (controls, data exchange, message
+// map) and in format_dialog_button.cpp (the "!" button), _convert.cpp (format
+// and controls), _fields.cpp (the two field lists), _open.cpp (opening),
+// _preview.cpp (the data file's preview) and _store.cpp (save, delete, OK).
 #pragma once
 
 #include "dialogs/coord_system_aid.h"

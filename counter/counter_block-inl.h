@@ -2,8 +2,8 @@
 // skipping.
 #pragma once
 
-#include "counter/counter_names.h"
-#include "counter/counter_scan.h"
+#include "counter/counter_names-inl.h"
+#include "counter/counter_scan-inl.h"
 
 // BLOCK condition value [BLOCK condition value ...]: the value of the first
 // section whose condition is not 0; the sections behind it are passed over.

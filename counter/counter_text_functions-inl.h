@@ -1,9 +1,9 @@
 // The text functions: SUBS, the number texts (RTOS family, ITOS, ITOS3,
 // DEGTODMS), DataPath, and PUT / PUT0, which assign to a variable from inside
-// an expression. IFS is the text form of IF (counter_builtins.h).
+// an expression. IFS is the text form of IF (counter_builtins-inl.h).
 #pragma once
 
-#include "counter/counter_compute.h"
+#include "counter/counter_compute-inl.h"
 #include "counter/counter_format.h"
 #include "counter/counter_functions.h"
 #include "counter/counter_math.h"

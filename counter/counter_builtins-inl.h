@@ -3,10 +3,10 @@
 // group is offered in every operand but the right side of a text operator.
 #pragma once
 
-#include "counter/counter_compute.h"
+#include "counter/counter_compute-inl.h"
 #include "counter/counter_functions.h"
 #include "counter/counter_math.h"
-#include "counter/counter_text_functions.h"
+#include "counter/counter_text_functions-inl.h"
 
 namespace counter_detail {
 

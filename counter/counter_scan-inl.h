@@ -4,7 +4,7 @@
 // and inner groups in the same way.
 #pragma once
 
-#include "counter/counter_lexer.h"
+#include "counter/counter_lexer-inl.h"
 
 // Behind the literal that opens at p as a scan passes over it: an
 // apostrophe, one character and an apostrophe is a character literal (the

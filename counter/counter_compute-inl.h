@@ -1,7 +1,7 @@
 // The compute operations and the argument lists.
 #pragma once
 
-#include "counter/counter_block.h"
+#include "counter/counter_block-inl.h"
 
 #include "VelorTrCounter.h"
 

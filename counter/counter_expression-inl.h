@@ -2,7 +2,7 @@
 // climbing, short-circuit skipping and the text operators.
 #pragma once
 
-#include "counter/counter_lexer.h"
+#include "counter/counter_lexer-inl.h"
 
 #include <cmath>
 #include <cstdint>

@@ -1,8 +1,8 @@
-// Names: the hook, the built-in functions (counter_builtins.h), assignment,
+// Names: the hook, the built-in functions (counter_builtins-inl.h), assignment,
 // the variables and, last, the host's extension.
 #pragma once
 
-#include "counter/counter_expression.h"
+#include "counter/counter_expression-inl.h"
 
 template <class Ch, class Str>
 typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::NameOperand()

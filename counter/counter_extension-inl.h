@@ -2,7 +2,7 @@
 #pragma once
 
 #include "counter/CAtCounter.h"
-#include "counter/counter_compute.h"
+#include "counter/counter_compute-inl.h"
 
 template <class Ch, class Str, class Ext>
 double CAtCounter<Ch, Str, Ext>::EvalUnknown()
