@@ -110,8 +110,32 @@ ValueRead ReadFixed(const char* p, int32_t size, char* target, const LineScan& s
     return {*p == '"' ? SkipBlanks(end, scan.separatorChar) : end, kErrorNone};
 }
 
+// A number between double quotes, as spreadsheets write it ("18,1307"): the
+// position of its closing quote when the quotes hold exactly one number
+// (blanks around it allowed), else null. The quotes are taken off as for a
+// text value; the number itself is read as an unquoted one.
+const char* QuotedNumberEnd(const char* open, const NumberRead& n)
+{
+    if (*open != '"' || !n.ok)
+        return nullptr;
+    const char* q = n.end;
+    while (IsBlank(*q))
+        ++q;
+    return *q == '"' ? q : nullptr;
+}
+
 ValueRead ReadDouble(const char* p, double* target, const LineScan& scan)
 {
+    const char* q = SkipBlanks(p, scan.separatorChar);
+    if (*q == '"') {
+        const NumberRead n = ReadNumber(q + 1, scan.decimal, '"');
+        const char* close = QuotedNumberEnd(q, n);
+        if (!close)
+            return {p, kErrorNumber};
+        if (target)
+            *target = n.value;
+        return {SkipBlanks(close + 1, scan.separatorChar), kErrorNone};
+    }
     const NumberRead n = ReadNumber(p, scan.decimal, scan.separatorChar);
     if (!n.ok)
         return {p, kErrorNumber};
@@ -123,7 +147,7 @@ ValueRead ReadDouble(const char* p, double* target, const LineScan& scan)
 ValueRead ReadYesNoDouble(const char* p, double* target, const LineScan& scan)
 {
     const char* q = SkipBlanks(p, scan.separatorChar);
-    if (IsDigit(*q) || *q == '+' || *q == '-')
+    if (IsDigit(*q) || *q == '+' || *q == '-' || *q == '"')
         return ReadDouble(p, target, scan);
     const char* end = TokenEnd(q, scan, nullptr);
     const YesNo word = ReadYesNo(q, end);
@@ -136,9 +160,19 @@ ValueRead ReadYesNoDouble(const char* p, double* target, const LineScan& scan)
 
 ValueRead ReadInt(const char* p, void* target, int width, const LineScan& scan)
 {
-    const IntegerRead n = ReadInteger(p, scan.separatorChar);
+    const char* q = SkipBlanks(p, scan.separatorChar);
+    const bool quoted = *q == '"';
+    const IntegerRead n = ReadInteger(quoted ? q + 1 : p, quoted ? '"' : scan.separatorChar);
     if (!n.ok || n.overflow)
         return {p, kErrorNumber};
+    const char* end = n.end;
+    if (quoted) {
+        while (IsBlank(*end))
+            ++end;
+        if (*end != '"')
+            return {p, kErrorNumber};
+        ++end;
+    }
     if (width == 2 && (n.value < INT16_MIN || n.value > INT16_MAX))
         return {p, kErrorNumber};
     if (width == 1 && (n.value < 0 || n.value > UINT8_MAX))
@@ -151,7 +185,7 @@ ValueRead ReadInt(const char* p, void* target, int width, const LineScan& scan)
         else
             *static_cast<int32_t*>(target) = n.value;
     }
-    return {SkipBlanks(n.end, scan.separatorChar), kErrorNone};
+    return {SkipBlanks(end, scan.separatorChar), kErrorNone};
 }
 
 // An integer or a yes/no word, stored as a flag of 1 or 0.

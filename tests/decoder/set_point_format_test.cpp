@@ -109,6 +109,42 @@ TEST_F(PointFormatLine, DecimalComma)
     EXPECT_EQ(Line("1.5 2").error, kErrorNumber);
 }
 
+TEST_F(PointFormatLine, QuotedNumbersReadAsNumbers)
+{
+    // A spreadsheet's CSV: quoted numbers with the decimal comma inside the
+    // quotes, the comma outside them the separator.
+    Use("Name Y X Z R NCode sep(,) decc");
+    const std::string line = "\"P1\",\"745123,25\", \"1045000,5\" ,\" 250 \",\"7\",\"12\"";
+    const Decoded r = Line(line);
+    EXPECT_EQ(r.error, kErrorNone);
+    EXPECT_EQ(r.positional, 6u);
+    EXPECT_STREQ(rec.na, "P1");
+    EXPECT_EQ(rec.y, 745123.25);
+    EXPECT_EQ(rec.x, 1045000.5);
+    EXPECT_EQ(rec.z, 250.0);
+    EXPECT_EQ(rec.r, 7.0);
+    EXPECT_EQ(rec.nc, 12);
+
+    // What the quotes hold must be one whole number; the error stands at the
+    // opening quote, as for any value that is no number.
+    const struct {
+        const char* line;
+        int stop;
+    } bad[] = {{"\"\",1", 0}, {"\"1,5x\",1", 0}, {"1,\"2", 2}, {"1,\"\" 2", 2}};
+    d->ResetDefinitions();
+    Use("Y X sep(,)");
+    for (const auto& c : bad) {
+        const Decoded e = Line(c.line);
+        EXPECT_EQ(e.error, kErrorNumber) << c.line;
+        EXPECT_EQ(e.stop, c.stop) << c.line;
+    }
+    EXPECT_EQ(Line("1,\"2\"3").error, kErrorSeparator) << "the quoted number ends at its quote";
+    d->ResetDefinitions();
+    Use("Y NCode");
+    EXPECT_EQ(Line("1 \"12x\"").error, kErrorNumber);
+    EXPECT_EQ(Line("1 \"99999999999\"").error, kErrorNumber);
+}
+
 TEST_F(PointFormatLine, YesNoFieldsAndTypeCodes)
 {
     Use("Y PlgP VDesc NoLn TType EType");
