@@ -3,6 +3,7 @@
 // left untouched, and texts far longer than the interface's 256-byte
 // buffers come through whole.
 #include "VelorTrDcdFormat.h"
+#include "VelorTrDcdHost.h"
 #include "formats/format_text.h"
 #include "tests/support/temp_folder.h"
 
@@ -123,3 +124,49 @@ TEST_F(HostLanguage, TheSettingComesWholeInTwoCalls)
 }
 
 } // namespace
+
+extern "C" {
+struct VelorFormatGuess;
+VelorFormatGuess* VelorGuessPointFormat(const char* path, int32_t* result);
+int32_t VelorGuessFacts(const VelorFormatGuess* guess, VelorFormatGuessFacts* facts);
+int32_t VelorGuessColumn(const VelorFormatGuess* guess, uint32_t index, int32_t* field, int32_t* confidence);
+uint32_t VelorGuessText(const VelorFormatGuess* guess, int32_t which, uint32_t index, char* out, uint32_t size);
+void VelorFreeFormatGuess(VelorFormatGuess* guess);
+}
+
+TEST_F(HostFiles, GuessComesAsFactsColumnsAndWholeTexts)
+{
+    int32_t result = 9;
+    EXPECT_EQ(VelorGuessPointFormat(Path("missing.txt").c_str(), &result), nullptr);
+    EXPECT_EQ(result, 1);
+
+    Put("p.txt", "Pt Y X Z\n1 745000.5 1045000.25 250.1\n2 745010 1045010 251\n");
+    VelorFormatGuess* guess = VelorGuessPointFormat(Path("p.txt").c_str(), &result);
+    ASSERT_NE(guess, nullptr);
+    EXPECT_EQ(result, 0);
+    VelorFormatGuessFacts facts{};
+    ASSERT_EQ(VelorGuessFacts(guess, &facts), 1);
+    EXPECT_EQ(facts.decided, 1);
+    EXPECT_EQ(facts.firstLine, 2);
+    EXPECT_EQ(facts.fileLines, 3u);
+    EXPECT_EQ(facts.columns, 4u);
+    EXPECT_EQ(facts.checkedLines, 2u);
+
+    const uint32_t length = VelorGuessText(guess, kGuessFormat, 0, nullptr, 0);
+    std::vector<char> buffer(length + 1, kGuard);
+    EXPECT_EQ(VelorGuessText(guess, kGuessFormat, 0, buffer.data(), length), length);
+    EXPECT_EQ(buffer[0], kGuard) << "a buffer one short is left untouched";
+    EXPECT_EQ(VelorGuessText(guess, kGuessFormat, 0, buffer.data(), length + 1), length);
+    EXPECT_STREQ(buffer.data(), "Name Y X Z sys=0");
+
+    int32_t field = -1, confidence = -1;
+    EXPECT_EQ(VelorGuessColumn(guess, 2, &field, &confidence), 1);
+    EXPECT_EQ(field, kFieldX);
+    EXPECT_GT(confidence, 50);
+    EXPECT_EQ(VelorGuessColumn(guess, 4, &field, &confidence), 0);
+    EXPECT_GT(VelorGuessText(guess, kGuessColumnReason, 0, nullptr, 0), 0u);
+    EXPECT_EQ(VelorGuessText(guess, kGuessColumnReason, 4, nullptr, 0), 0u) << "no such field: empty";
+    EXPECT_EQ(VelorGuessText(guess, 99, 0, nullptr, 0), 0u);
+    EXPECT_EQ(VelorGuessText(nullptr, kGuessFormat, 0, nullptr, 0), 0u);
+    VelorFreeFormatGuess(guess);
+}
