@@ -3,6 +3,7 @@
 #include "tools/velortrdcd/commands.h"
 #include "tools/velortrdcd/format_check.h"
 #include "tools/velortrdcd/geojson_out.h"
+#include "tools/velortrdcd/guess_text.h"
 #include "tools/velortrdcd/host.h"
 #include "tools/velortrdcd/options.h"
 #include "tools/velortrdcd/record_out.h"
@@ -86,17 +87,38 @@ bool TakesCatalogue(const ParsedOptions& o)
     return o.Has("name") || o.Has("by-suffix");
 }
 
-// The format of the file's own ".fmt" line, else the built-in format. False
-// when that line does not read (said on stderr). A file that cannot be
-// opened is left to the reading, which says so.
-bool FileFormat(IVelorTrDcd* decoder, const std::string& path, std::string* format)
+// The lines a format guessed from the file covers.
+struct GuessedLines {
+    int32_t first = 0;
+    uint32_t last = 0;
+};
+
+// The format guessed from the file, announced on stderr; the built-in
+// format when the module cannot guess (a file that cannot be opened is left
+// to the reading, which says so).
+void GuessedFormat(const std::string& path, std::string* format, GuessedLines* lines)
+{
+    FormatGuess guess;
+    if (GuessFormat(path, &guess) != 0) {
+        *format = DefaultFormat;
+        return;
+    }
+    *format = guess.format;
+    lines->first = guess.facts.firstLine;
+    lines->last = guess.facts.lastLine;
+    WriteText(stderr, GuessAnnouncement(guess));
+}
+
+// The format of the file's own ".fmt" line, else the one guessed from the
+// file. False when that line does not read (said on stderr).
+bool FileFormat(IVelorTrDcd* decoder, const std::string& path, std::string* format, GuessedLines* lines)
 {
     int lineNumber = 0;
     const int found = FileFormatLine(path, format, &lineNumber);
     if (found < -1)
         return false;
     if (found != 1) {
-        *format = DefaultFormat;
+        GuessedFormat(path, format, lines);
         return true;
     }
     return CheckFormat(decoder, *format,
@@ -106,17 +128,19 @@ bool FileFormat(IVelorTrDcd* decoder, const std::string& path, std::string* form
 
 // The format to read with: --format, or the catalogue's by --name or by the
 // file's suffix (else --name, else "Standard"), or else the file's ".fmt"
-// line. False when there is no such format or it does not read (said on
+// line, else the format guessed from the file ("default": the built-in
+// format). False when there is no such format or it does not read (said on
 // stderr); *code is then the exit code.
-bool ReadingFormat(const ParsedOptions& o, IVelorTrDcd* decoder, std::string* format, int* code)
+bool ReadingFormat(const ParsedOptions& o, IVelorTrDcd* decoder, std::string* format, GuessedLines* lines,
+                   int* code)
 {
     *code = kExitBadFormat;
     if (o.Has("format")) {
-        *format = o.Get("format", "");
+        *format = o.Get("format", "") == "default" ? std::string(DefaultFormat) : o.Get("format", "");
         return CheckFormat(decoder, *format, "--format: ");
     }
     if (!TakesCatalogue(o))
-        return FileFormat(decoder, o.positional[0], format);
+        return FileFormat(decoder, o.positional[0], format, lines);
     const std::string section = o.Get("section", "");
     std::string name = o.Get("name", "");
     if (o.Has("by-suffix")) {
@@ -223,12 +247,13 @@ int RunRead(const Args& args, const char* usage)
 
     auto* decoder = static_cast<IVelorTrDcd*>(CreateComponent(CLSID_CDecodeTxLine, IID_IVelorTrDcd));
     std::string format;
+    GuessedLines guessed;
     GeoJsonOptions geojson;
     // With "dialog" the module's own answerer, the decode-error dialog, stays.
     const UnknownCommandAnswerer answerer = mode == UnknownMode::kDialog ? nullptr : &AnswerUnknown;
     int code = 1;
     if (!decoder || !RouteMessageBoxesToStderr() || !SetUnknownAnswerer(answerer, &mode) ||
-        (o.Has("ini") && !SetCatalogueIni(o.Get("ini", ""))) || !ReadingFormat(o, decoder, &format, &code) ||
+        (o.Has("ini") && !SetCatalogueIni(o.Get("ini", ""))) || !ReadingFormat(o, decoder, &format, &guessed, &code) ||
         (output == "geojson" && !GeoJsonSettings(o, decoder, format, &geojson, &code))) {
         ReleaseComponent(decoder);
         return code;
@@ -237,6 +262,10 @@ int RunRead(const Args& args, const char* usage)
     PolygonItemList* items = nullptr;
     decoder->GetEmptyItemList(&items);
     uint32_t linesRead = 0, result = 0;
+    if (!o.Has("first"))
+        first = guessed.first;
+    if (!o.Has("last"))
+        last = guessed.last;
     decoder->ReadPointFile(o.positional[0].c_str(), format.c_str(), items, static_cast<int32_t>(first),
                            static_cast<uint32_t>(last), 0, 0, &linesRead, &result);
     if (output == "geojson")

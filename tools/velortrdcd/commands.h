@@ -18,6 +18,7 @@ int RunPaths(const Args& args, const char* usage);
 int RunLanguage(const Args& args, const char* usage);
 int RunCatalogue(const Args& args, const char* usage);
 int RunFormatDialog(const Args& args, const char* usage);
+int RunGuess(const Args& args, const char* usage);
 
 // Prints the message and the usage on stderr; returns kExitUsage.
 int UsageError(const std::string& message, const char* usage);

@@ -34,6 +34,12 @@ typedef DialogResult* (*RunDialogFn)(const char*, const char*, const char*, cons
                                      uint8_t);
 typedef uint32_t (*DialogTextFn)(const DialogResult*, int32_t, char*, uint32_t);
 typedef void (*FreeDialogFn)(DialogResult*);
+struct GuessObject;
+typedef GuessObject* (*GuessFn)(const char*, int32_t*);
+typedef int32_t (*GuessFactsFn)(const GuessObject*, VelorFormatGuessFacts*);
+typedef int32_t (*GuessColumnFn)(const GuessObject*, uint32_t, int32_t*, int32_t*);
+typedef uint32_t (*GuessTextFn)(const GuessObject*, int32_t, uint32_t, char*, uint32_t);
+typedef void (*FreeGuessFn)(GuessObject*);
 
 // The export of the given name, loading the module when needed.
 template <class F>
@@ -292,5 +298,37 @@ int EditFormatInDialog(const FormatDialogCall& call, std::string* name, std::str
     *name = WholeText([&](char* out, uint32_t size) { return text(result, 0, out, size); });
     *format = WholeText([&](char* out, uint32_t size) { return text(result, 1, out, size); });
     free(result);
+    return 0;
+}
+
+int GuessFormat(const std::string& path, FormatGuess* guess)
+{
+    const auto make = Export<GuessFn>("VelorGuessPointFormat");
+    const auto facts = Export<GuessFactsFn>("VelorGuessFacts");
+    const auto column = Export<GuessColumnFn>("VelorGuessColumn");
+    const auto text = Export<GuessTextFn>("VelorGuessText");
+    const auto free = Export<FreeGuessFn>("VelorFreeFormatGuess");
+    if (!make || !facts || !column || !text || !free)
+        return -2;
+    int32_t result = -1;
+    GuessObject* g = make(path.c_str(), &result);
+    if (!g)
+        return result == 1 ? 1 : -1;
+    const auto fetch = [&](int32_t which, uint32_t index) {
+        return WholeText([&](char* out, uint32_t size) { return text(g, which, index, out, size); });
+    };
+    facts(g, &guess->facts);
+    guess->format = fetch(kGuessFormat, 0);
+    guess->alternative = fetch(kGuessAlternative, 0);
+    guess->warning = fetch(kGuessWarning, 0);
+    guess->columns.assign(guess->facts.columns, FormatGuess::Column());
+    for (uint32_t i = 0; i < guess->facts.columns; ++i) {
+        int32_t field = 0, confidence = 0;
+        column(g, i, &field, &confidence);
+        guess->columns[i] = {field, confidence, fetch(kGuessColumnReason, i)};
+    }
+    for (uint32_t i = 0; i < guess->facts.notes; ++i)
+        guess->notes.push_back(fetch(kGuessNote, i));
+    free(g);
     return 0;
 }

@@ -93,3 +93,20 @@ struct FormatDialogCall {
 // user cancelled, -1 without the export.
 int EditFormatInDialog(const FormatDialogCall& call, std::string* name, std::string* format);
 
+
+// A format guessed from a data file by the module (ANSI texts).
+struct FormatGuess {
+    struct Column {
+        int field = 0;
+        int confidence = 0;
+        std::string reason;
+    };
+    std::string format, alternative, warning;
+    VelorFormatGuessFacts facts{};
+    std::vector<Column> columns;
+    std::vector<std::string> notes;
+};
+
+// The module's guess for the file: 0 made, 1 the file cannot be opened,
+// -1 out of memory, -2 without the export.
+int GuessFormat(const std::string& path, FormatGuess* guess);

@@ -114,3 +114,10 @@ JsonWriter& JsonWriter::Bool(bool value)
     out_ += value ? "true" : "false";
     return *this;
 }
+
+JsonWriter& JsonWriter::Null()
+{
+    Separate();
+    out_ += "null";
+    return *this;
+}

@@ -17,6 +17,7 @@ public:
     JsonWriter& Number(double value);
     JsonWriter& Integer(int64_t value);
     JsonWriter& Bool(bool value);
+    JsonWriter& Null();
 
     const std::string& str() const { return out_; }
 

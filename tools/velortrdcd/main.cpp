@@ -22,7 +22,9 @@ const Command kCommands[] = {
      "  Reads a point file into polygons. --quiet turns the decoder's error messages off.\n"
      "  The format: TEXT, the catalogue's format NAME, or the one whose suffixes hold the\n"
      "  file's suffix (else NAME, else \"Standard\"); the catalogue is --section of --ini.\n"
-     "  Without these, the file's own \".fmt\" line, else the built-in format.\n"
+     "  Without these, the file's own \".fmt\" line, else the format guessed from the file\n"
+     "  (see guess; announced on stderr, its first and last line unless --first or --last\n"
+     "  are given); --format default is the built-in format \"Y X cmt(; $ ! *)\".\n"
      "  geojson: a FeatureCollection, each polygon a feature (--points: each point too). When\n"
      "  the format names its coordinate system (\"sys=0\" to \"sys=7\"), the coordinates are\n"
      "  turned into S-JTSK / Krovak East North (EPSG:5514) and the collection says so; --crs\n"
@@ -31,6 +33,13 @@ const Command kCommands[] = {
      "  Unknown commands: ask on the terminal, skip them, stop reading, or skip them silently.\n"
      "  Exit code: the reading's result (0 done, 1 cannot open, 2 cancelled, 3-9 bad line,\n"
      "  6 also for a format that does not read), 64 a usage error.\n"},
+    {"guess", RunGuess,
+     "velortrdcd guess FILE [--output text|json]\n"
+     "  Finds the format of a point file from the file itself: the fields in line order with\n"
+     "  the reason for each, the separator, decimal comma and comment words, \"sys=\" for\n"
+     "  S-JTSK coordinates, the first and last data line behind a header or before a footer,\n"
+     "  the next best choice, and how the proposal decodes the file's sample. Exit code:\n"
+     "  0 recognised, 3 not recognised (the proposal is a fallback), 1 cannot open, 64 usage.\n"},
     {"decode", RunDecode,
      "velortrdcd decode --format TEXT\n"
      "  Decodes each line of stdin as a point line of the format; one JSON object a line.\n"},
