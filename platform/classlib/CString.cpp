@@ -69,9 +69,42 @@ CString::Header* CString::Head()
     return reinterpret_cast<Header*>(m_pchData - sizeof(Header));
 }
 
+int* CString::References() const
+{
+    return reinterpret_cast<int*>(m_pchData - sizeof(Header) - sizeof(Count));
+}
+
 bool CString::Owns() const
 {
     return Head()->capacity >= 0;
+}
+
+bool CString::Shared() const
+{
+    return Owns() && __atomic_load_n(References(), __ATOMIC_ACQUIRE) > 1;
+}
+
+// Gives this string a text of its own before it writes.
+void CString::MakeUnique()
+{
+    if (!Shared())
+        return;
+    const int length = GetLength();
+    char* chars = NewText(Capacity());
+    std::memcpy(chars, m_pchData, static_cast<size_t>(length) + 1);
+    reinterpret_cast<Header*>(chars - sizeof(Header))->length = length;
+    Adopt(chars);
+}
+
+// Takes another reference to other's text (or the empty text).
+void CString::Share(const CString& other)
+{
+    if (m_pchData == other.m_pchData)
+        return;
+    if (other.Owns())
+        __atomic_add_fetch(other.References(), 1, __ATOMIC_RELAXED);
+    Release();
+    m_pchData = other.Owns() ? other.m_pchData : EmptyChars();
 }
 
 bool CString::Aliases(const char* p) const
@@ -83,13 +116,15 @@ bool CString::Aliases(const char* p) const
 
 char* CString::NewText(int capacity)
 {
+    static_assert(sizeof(Count) + sizeof(Header) == 16, "the characters stay 16-byte aligned");
     if (capacity < 0 || capacity > kMaxLength)
         OutOfMemory();
-    void* block = std::malloc(sizeof(Header) + static_cast<size_t>(capacity) + 1);
+    void* block = std::malloc(sizeof(Count) + sizeof(Header) + static_cast<size_t>(capacity) + 1);
     if (!block)
         OutOfMemory();
-    new (block) Header{0, capacity};
-    char* chars = static_cast<char*>(block) + sizeof(Header);
+    new (block) Count{1, 0};
+    new (static_cast<char*>(block) + sizeof(Count)) Header{0, capacity};
+    char* chars = static_cast<char*>(block) + sizeof(Count) + sizeof(Header);
     chars[0] = 0;
     chars[capacity] = 0;
     return chars;
@@ -97,8 +132,8 @@ char* CString::NewText(int capacity)
 
 void CString::Release()
 {
-    if (Owns())
-        std::free(m_pchData - sizeof(Header));
+    if (Owns() && __atomic_sub_fetch(References(), 1, __ATOMIC_ACQ_REL) == 0)
+        std::free(m_pchData - sizeof(Header) - sizeof(Count));
     m_pchData = EmptyChars();
 }
 
@@ -112,6 +147,7 @@ void CString::SetLength(int length)
 {
     if (!Owns())
         return; // only a length of 0 reaches here
+    MakeUnique();
     Head()->length = length;
     m_pchData[length] = 0;
 }
@@ -139,7 +175,7 @@ CString::CString(char ch, int repeat) : m_pchData(EmptyChars())
 
 CString::CString(const CString& other) : m_pchData(EmptyChars())
 {
-    SetString(other.m_pchData, other.GetLength());
+    Share(other);
 }
 
 CString::CString(CString&& other) noexcept : m_pchData(other.m_pchData)
@@ -154,7 +190,7 @@ CString::~CString()
 
 CString& CString::operator=(const CString& other)
 {
-    SetString(other.m_pchData, other.GetLength());
+    Share(other);
     return *this;
 }
 
@@ -206,10 +242,13 @@ void CString::SetString(const char* text)
 void CString::SetString(const char* text, int length)
 {
     if (!text || length <= 0) {
-        SetLength(0); // keeps the buffer for the next text
+        if (Shared())
+            Release();
+        else
+            SetLength(0); // keeps the buffer for the next text
         return;
     }
-    if (length <= Capacity()) {
+    if (length <= Room()) {
         std::memmove(m_pchData, text, static_cast<size_t>(length));
     } else {
         char* chars = NewText(length);
@@ -234,7 +273,7 @@ void CString::Append(const char* text, int length)
 void CString::AppendChar(char ch)
 {
     const int length = GetLength();
-    if (length < Capacity()) {
+    if (length < Room()) {
         m_pchData[length] = ch;
         SetLength(length + 1);
     } else {
@@ -251,8 +290,8 @@ void CString::Splice(int index, int removed, const char* text, int count)
         OutOfMemory();
     const int total = length - removed + count;
     const int tail = length - index - removed;
-    if (total > Capacity()) {
-        char* chars = NewText(GrownCapacity(Capacity(), total));
+    if (Shared() || total > Capacity()) {
+        char* chars = NewText(total > Capacity() ? GrownCapacity(Capacity(), total) : Capacity());
         std::memcpy(chars, m_pchData, static_cast<size_t>(index));
         if (count > 0)
             std::memcpy(chars + index, text, static_cast<size_t>(count));
@@ -282,17 +321,20 @@ char CString::GetAt(int index) const
 
 void CString::SetAt(int index, char ch)
 {
-    if (index >= 0 && index < GetLength())
+    if (index >= 0 && index < GetLength()) {
+        MakeUnique();
         m_pchData[index] = ch;
+    }
 }
 
 char* CString::GetBuffer(int minLength)
 {
     if (minLength < 0)
         minLength = 0;
-    if (!Owns() || minLength > Capacity()) {
+    if (!Owns() || Shared() || minLength > Capacity()) {
         const int length = GetLength();
-        char* chars = NewText(minLength > length ? minLength : length);
+        const int keep = Shared() ? Capacity() : length;
+        char* chars = NewText(minLength > keep ? minLength : keep);
         std::memcpy(chars, m_pchData, static_cast<size_t>(length) + 1);
         reinterpret_cast<Header*>(chars - sizeof(Header))->length = length;
         Adopt(chars);

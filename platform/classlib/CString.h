@@ -1,13 +1,17 @@
 // The class library's narrow string: text in the ANSI code page, held as one
 // pointer to NUL-terminated characters. A small header with the length and
-// the capacity stands just before the characters, so a CString is as wide as
-// a pointer and the structures that hosts share keep their member widths.
+// the capacity stands just before the characters, and a reference count
+// before that, so a CString is as wide as a pointer and the structures that
+// hosts share keep their member widths.
 //
-// Copies are deep. An empty string points at one shared, read-only empty
-// text and owns no memory. Indexes are clamped: no operation reads or writes
-// outside the text, whatever its arguments. Running out of memory ends the
-// process with a message on stderr (the class library reports it by throwing,
-// and nothing may be thrown across the system's interfaces).
+// Copies share their text: a copy takes another reference, and the first
+// change to a shared text copies it first (the count is atomic, so copies
+// may live in different threads). An empty string points at one shared,
+// read-only empty text that is never counted and owns no memory. Indexes
+// are clamped: no operation reads or writes outside the text, whatever its
+// arguments. Running out of memory ends the process with a message on
+// stderr (the class library reports it by throwing, and nothing may be
+// thrown across the system's interfaces).
 #pragma once
 
 #include <cstdarg>
@@ -119,14 +123,25 @@ public:
 private:
     struct Header {
         int length;
-        int capacity;
+        int capacity; // -1: the static empty text
+    };
+    // Before the header of a text on the heap: how many strings share it.
+    struct Count {
+        int references;
+        int reserved; // keeps the characters 16-byte aligned
     };
     friend struct SharedEmptyText;
 
     const Header* Head() const;
     Header* Head();
+    int* References() const;
     int Capacity() const { return Head()->capacity < 0 ? 0 : Head()->capacity; }
+    // The capacity this string may write into: none while the text is shared.
+    int Room() const { return Shared() ? 0 : Capacity(); }
     bool Owns() const;
+    bool Shared() const;
+    void MakeUnique();
+    void Share(const CString& other);
     bool Aliases(const char* p) const;
     void SetLength(int length);
     void Release();

@@ -21,15 +21,19 @@ bool IsInSet(char ch, const char* set)
 
 CString& CString::MakeUpper()
 {
-    if (!IsEmpty())
+    if (!IsEmpty()) {
+        MakeUnique();
         CharUpperA(m_pchData);
+    }
     return *this;
 }
 
 CString& CString::MakeLower()
 {
-    if (!IsEmpty())
+    if (!IsEmpty()) {
+        MakeUnique();
         CharLowerA(m_pchData);
+    }
     return *this;
 }
 
@@ -107,6 +111,7 @@ int CString::Replace(char oldCh, char newCh)
         return 0;
     int count = 0;
     for (int at = Find(oldCh); at >= 0; at = Find(oldCh, at + 1)) {
+        MakeUnique();
         m_pchData[at] = newCh;
         ++count;
     }

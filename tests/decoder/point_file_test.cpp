@@ -137,6 +137,24 @@ TEST_F(PointFileTest, PendingCarriedAndTitleTexts)
     EXPECT_EQ(Read("1 2\nC:\\x\n").result, 4u);
 }
 
+// A long text carried over many polygons is held once: every polygon's copy
+// shares it, so memory stays near the file's size.
+TEST_F(PointFileTest, CarriedTextsShareOneCopy)
+{
+    std::string file = ".tn " + std::string(100000, 'T') + "\n";
+    for (int i = 0; i < 2000; ++i)
+        file += ".np\n1 2\n";
+    const Reading r = Read(file);
+    ASSERT_EQ(r.result, 0u);
+    ASSERT_EQ(r.items.size(), 2000u);
+    const char* text = r.items[0].texts.at(0).GetString();
+    for (const PolygonItem& item : r.items) {
+        ASSERT_EQ(item.texts.size(), 1u);
+        EXPECT_EQ(item.texts[0].GetString(), text);
+    }
+    EXPECT_EQ(r.items[1999].texts[0].GetLength(), 100000);
+}
+
 TEST_F(PointFileTest, PolygonPointMarkers)
 {
     Reading r = Read(".pp 1 2\n3 4\n.pp 5 6\n");

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -48,10 +49,11 @@ TEST(CString, ConstructionForms)
     EXPECT_EQ(embedded.GetAt(2), 'b');
 }
 
-TEST(CString, CopiesAreDeepAndMovesTakeTheText)
+TEST(CString, CopiesShareUntilOneChangesAndMovesTakeTheText)
 {
     CString original("text");
     CString copy(original);
+    EXPECT_EQ(copy.GetString(), original.GetString()) << "a copy shares the text";
     copy.SetAt(0, 'n');
     EXPECT_STREQ(original, "text");
     EXPECT_STREQ(copy, "next");
@@ -67,6 +69,66 @@ TEST(CString, CopiesAreDeepAndMovesTakeTheText)
     EXPECT_STREQ(copy, "text");
     copy = 'z';
     EXPECT_STREQ(copy, "z");
+}
+
+// Every operation that changes a string leaves the copies it shared its text
+// with as they were.
+TEST(CString, EveryChangeOfASharedTextCopiesItFirst)
+{
+    const struct {
+        const char* name;
+        void (*change)(CString&);
+        const char* result;
+    } changes[] = {
+        {"SetAt", [](CString& s) { s.SetAt(1, 'X'); }, "sXared text "},
+        {"+=", [](CString& s) { s += "!"; }, "shared text !"},
+        {"AppendChar", [](CString& s) { s.AppendChar('!'); }, "shared text !"},
+        {"SetString", [](CString& s) { s.SetString("new"); }, "new"},
+        {"SetString empty", [](CString& s) { s.SetString(""); }, ""},
+        {"MakeUpper", [](CString& s) { s.MakeUpper(); }, "SHARED TEXT "},
+        {"TrimRight", [](CString& s) { s.TrimRight(); }, "shared text"},
+        {"TrimLeft", [](CString& s) { s.TrimLeft('s'); }, "hared text "},
+        {"Replace char", [](CString& s) { s.Replace('e', 'E'); }, "sharEd tExt "},
+        {"Replace text", [](CString& s) { s.Replace("text", "word"); }, "shared word "},
+        {"Insert", [](CString& s) { s.Insert(0, '>'); }, ">shared text "},
+        {"Delete all", [](CString& s) { s.Delete(0, 100); }, ""},
+        {"Format", [](CString& s) { s.Format("%d", 42); }, "42"},
+        {"GetBuffer", [](CString& s) { s.GetBuffer(0)[0] = 'S'; s.ReleaseBuffer(); }, "Shared text "},
+        {"ReleaseBuffer", [](CString& s) { s.ReleaseBuffer(3); }, "sha"},
+        {"GetBufferSetLength", [](CString& s) { s.GetBufferSetLength(2); }, "sh"},
+        {"Empty", [](CString& s) { s.Empty(); }, ""},
+    };
+    for (const auto& c : changes) {
+        CString original("shared text ");
+        CString copy = original;
+        CString third;
+        third = copy;
+        ASSERT_EQ(third.GetString(), original.GetString()) << c.name;
+        c.change(copy);
+        EXPECT_STREQ(copy, c.result) << c.name;
+        EXPECT_STREQ(original, "shared text ") << c.name;
+        EXPECT_STREQ(third, "shared text ") << c.name;
+        EXPECT_EQ(third.GetString(), original.GetString()) << c.name << ": the other two still share";
+        EXPECT_EQ(original.GetLength(), 12) << c.name;
+    }
+}
+
+TEST(CString, LastCopyFreesTheTextAndEmptyTextsAreNeverCounted)
+{
+    CString* first = new CString("kept by the last copy");
+    CString second = *first;
+    delete first;
+    EXPECT_STREQ(second, "kept by the last copy"); // under the sanitizers: no use after free
+    CString empty, other = empty;
+    EXPECT_EQ(other.GetString(), empty.GetString());
+    other += "x";
+    EXPECT_TRUE(empty.IsEmpty());
+    std::vector<CString> many(1000, second);
+    for (const CString& s : many)
+        EXPECT_EQ(s.GetString(), second.GetString());
+    many.clear();
+    second.SetAt(0, 'K'); // the only owner again: written in place
+    EXPECT_STREQ(second, "Kept by the last copy");
 }
 
 TEST(CString, ConcatenationAndAppending)
