@@ -9,6 +9,7 @@
 #include "counter/counter_status.h"
 
 #include <cstdint>
+#include <map>
 #include <vector>
 
 enum class CounterFunction : uint8_t;
@@ -57,10 +58,8 @@ public:
     int32_t status = kStatusOk;
     int32_t depth = 0;
     TExtCompuI* hook;
-    std::vector<Str> numberNames;
-    std::vector<double> numberValues;
-    std::vector<Str> textNames;
-    std::vector<Str> textValues;
+    std::map<Str, double, VariableOrder<Ch, Str>> numberVariables;
+    std::map<Str, Str, VariableOrder<Ch, Str>> textVariables;
     Str* textResult;
     int32_t skipDepth = 0;
     int32_t textNesting = 0;
@@ -109,9 +108,6 @@ protected:
     Value ListItems(Value value);
     Value Unresolved(const Ch* name);
     bool StoreVariable(const Ch* name, int length, Value value);
-    static int FindName(const std::vector<Str>& names, const Ch* name, int length, bool* found);
-    void StoreNumber(int index, bool found, const Ch* name, int length, double value);
-    void StoreText(int index, bool found, const Ch* name, int length);
 
     // Arguments (counter_compute-inl.h): an expression one nesting level deeper
     // in which both function groups are available again.

@@ -3,6 +3,8 @@
 // order of names. Everything else is written once over the character type.
 #pragma once
 
+#include <climits>
+
 #include "platform/platform.h"
 
 #include "common/text_compare.h"
@@ -68,6 +70,33 @@ int CompareNameNoCase(const Ch* name, int length, const Ch* stored)
             return 0;
     }
 }
+
+// A variable's name where it stands in the expression, looked up without a
+// copy.
+template <class Ch>
+struct NameRef {
+    const Ch* chars;
+    int length;
+};
+
+// The order of the variables (CompareNameNoCase), for stored names and for
+// names as they stand: a sorted map finds and inserts in logarithmic time.
+template <class Ch, class Str>
+struct VariableOrder {
+    using is_transparent = void;
+    bool operator()(const Str& a, const Str& b) const
+    {
+        return CompareNameNoCase(TextChars(a), INT_MAX, TextChars(b)) < 0; // stops at a's NUL
+    }
+    bool operator()(const NameRef<Ch>& a, const Str& b) const
+    {
+        return CompareNameNoCase(a.chars, a.length, TextChars(b)) < 0;
+    }
+    bool operator()(const Str& a, const NameRef<Ch>& b) const
+    {
+        return CompareNameNoCase(b.chars, b.length, TextChars(a)) > 0;
+    }
+};
 
 // Narrow text of the ANSI code page into a text value: as it is for the
 // narrow evaluator, each byte through the case table's ansiToWide map for the

@@ -35,16 +35,16 @@ typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::NameOperand()
         position = after + 2;
         return Assignment(name, length);
     }
-    bool found = false;
-    const int number = FindName(numberNames, name, length, &found);
-    if (found) {
+    const NameRef<Ch> key{name, length};
+    const auto number = numberVariables.find(key);
+    if (number != numberVariables.end()) {
         position = name + length;
-        return {numberValues[number], false};
+        return {number->second, false};
     }
-    const int text = FindName(textNames, name, length, &found);
-    if (found) {
+    const auto text = textVariables.find(key);
+    if (text != textVariables.end()) {
         position = name + length;
-        *textResult = textValues[text];
+        *textResult = text->second;
         return {0.0, true};
     }
     return Unresolved(name);
@@ -134,64 +134,27 @@ typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::ListItems(Value value
 template <class Ch, class Str>
 bool CAtCounter0<Ch, Str>::StoreVariable(const Ch* name, int length, Value value)
 {
-    bool inNumbers = false, inTexts = false;
-    const int number = FindName(numberNames, name, length, &inNumbers);
-    const int text = FindName(textNames, name, length, &inTexts);
-    if (value.text ? inNumbers : inTexts) {
+    const NameRef<Ch> key{name, length};
+    const auto number = numberVariables.find(key);
+    const auto text = textVariables.find(key);
+    if (value.text ? number != numberVariables.end() : text != textVariables.end()) {
         position = name;
         Fail(kStatusKind);
         return false;
     }
-    if (value.text)
-        StoreText(text, inTexts, name, length);
-    else
-        StoreNumber(number, inNumbers, name, length, value.number);
+    if (value.text && text != textVariables.end()) {
+        text->second = *textResult;
+    } else if (value.text) {
+        Str stored;
+        TextAssign(stored, name, length);
+        textVariables.emplace(std::move(stored), *textResult);
+    } else if (number != numberVariables.end()) {
+        number->second = value.number;
+    } else {
+        Str stored;
+        TextAssign(stored, name, length);
+        numberVariables.emplace(std::move(stored), value.number);
+    }
     return true;
 }
 
-// Binary search: the index of the name, or where it belongs.
-template <class Ch, class Str>
-int CAtCounter0<Ch, Str>::FindName(const std::vector<Str>& names, const Ch* name, int length, bool* found)
-{
-    int low = 0, high = static_cast<int>(names.size());
-    while (low < high) {
-        const int middle = low + (high - low) / 2;
-        const int order = CompareNameNoCase(name, length, TextChars(names[middle]));
-        if (order == 0) {
-            *found = true;
-            return middle;
-        }
-        if (order < 0)
-            high = middle;
-        else
-            low = middle + 1;
-    }
-    *found = false;
-    return low;
-}
-
-template <class Ch, class Str>
-void CAtCounter0<Ch, Str>::StoreNumber(int index, bool found, const Ch* name, int length, double value)
-{
-    if (found) {
-        numberValues[index] = value;
-        return;
-    }
-    Str stored;
-    TextAssign(stored, name, length);
-    numberNames.insert(numberNames.begin() + index, std::move(stored));
-    numberValues.insert(numberValues.begin() + index, value);
-}
-
-template <class Ch, class Str>
-void CAtCounter0<Ch, Str>::StoreText(int index, bool found, const Ch* name, int length)
-{
-    if (found) {
-        textValues[index] = *textResult;
-        return;
-    }
-    Str stored;
-    TextAssign(stored, name, length);
-    textNames.insert(textNames.begin() + index, std::move(stored));
-    textValues.insert(textValues.begin() + index, *textResult);
-}

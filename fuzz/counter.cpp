@@ -136,12 +136,10 @@ void RequireOutcome(uint32_t result, int32_t status, const Ch* text, const Ch* e
 template <class Evaluator>
 void KeepVariablesFew(Evaluator& evaluator)
 {
-    if (evaluator.numberNames.size() + evaluator.textNames.size() <= kMostVariables)
+    if (evaluator.numberVariables.size() + evaluator.textVariables.size() <= kMostVariables)
         return;
-    evaluator.numberNames.clear();
-    evaluator.numberValues.clear();
-    evaluator.textNames.clear();
-    evaluator.textValues.clear();
+    evaluator.numberVariables.clear();
+    evaluator.textVariables.clear();
 }
 
 void RunNarrow(int operation, uint32_t count, const std::string& text)

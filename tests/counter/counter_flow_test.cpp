@@ -214,3 +214,22 @@ TEST_P(CounterFlow, JoinedTextsStopAtTheLimit)
     EXPECT_EQ(Status("b := a + \"x\""), kStatusText) << "below the limit a text still joins";
     EXPECT_EQ(TextOf("b").size(), 32769u);
 }
+
+// Many variables in one evaluator: each keeps its own value, found without
+// regard to case, and a later assignment replaces only its own.
+TEST_P(CounterFlow, ThousandsOfVariablesKeepTheirValues)
+{
+    const int count = 20000;
+    for (int i = count; i > 0; --i) {
+        const std::string assign = "v" + std::to_string(i * 7919 % count) + "x := " + std::to_string(i);
+        ASSERT_EQ(Run(assign.c_str()).status, kStatusOk) << assign;
+    }
+    ASSERT_EQ(Run("V0X := \"zero\"").status, kStatusKind) << "a number variable stays a number";
+    for (int i = 1; i <= count; i += 997) {
+        const std::string read = "V" + std::to_string(i * 7919 % count) + "X";
+        EXPECT_EQ(Run(read.c_str()).value, static_cast<double>(i)) << read;
+    }
+    EXPECT_EQ(TextOf("t1 := \"a\", t2 := \"b\", t1 + t2"), "ab");
+    EXPECT_EQ(Value("v5x := 1, t1 := \"c\", v5x + 1"), 2.0);
+    EXPECT_EQ(TextOf("t1"), "c");
+}
