@@ -59,31 +59,6 @@ int CString::TextLength(const char* text)
     return static_cast<int>(length);
 }
 
-const CString::Header* CString::Head() const
-{
-    return reinterpret_cast<const Header*>(m_pchData - sizeof(Header));
-}
-
-CString::Header* CString::Head()
-{
-    return reinterpret_cast<Header*>(m_pchData - sizeof(Header));
-}
-
-int* CString::References() const
-{
-    return reinterpret_cast<int*>(m_pchData - sizeof(Header) - sizeof(Count));
-}
-
-bool CString::Owns() const
-{
-    return Head()->capacity >= 0;
-}
-
-bool CString::Shared() const
-{
-    return Owns() && __atomic_load_n(References(), __ATOMIC_ACQUIRE) > 1;
-}
-
 // Gives this string a text of its own before it writes.
 void CString::MakeUnique()
 {
@@ -132,7 +107,10 @@ char* CString::NewText(int capacity)
 
 void CString::Release()
 {
-    if (Owns() && __atomic_sub_fetch(References(), 1, __ATOMIC_ACQ_REL) == 0)
+    // A text with one reference is this string's alone: no other thread can
+    // take a reference to it, so it is freed without the atomic decrement.
+    if (Owns() && (__atomic_load_n(References(), __ATOMIC_ACQUIRE) == 1 ||
+                   __atomic_sub_fetch(References(), 1, __ATOMIC_ACQ_REL) == 0))
         std::free(m_pchData - sizeof(Header) - sizeof(Count));
     m_pchData = EmptyChars();
 }

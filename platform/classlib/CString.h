@@ -132,14 +132,17 @@ private:
     };
     friend struct SharedEmptyText;
 
-    const Header* Head() const;
-    Header* Head();
-    int* References() const;
+    // Inline: hosts compile GetLength and IsEmpty into their own code, and the
+    // decoder asks them for every value of a line.
+    const Header* Head() const { return reinterpret_cast<const Header*>(m_pchData - sizeof(Header)); }
+    Header* Head() { return reinterpret_cast<Header*>(m_pchData - sizeof(Header)); }
+    int* References() const { return reinterpret_cast<int*>(m_pchData - sizeof(Header) - sizeof(Count)); }
     int Capacity() const { return Head()->capacity < 0 ? 0 : Head()->capacity; }
     // The capacity this string may write into: none while the text is shared.
     int Room() const { return Shared() ? 0 : Capacity(); }
-    bool Owns() const;
-    bool Shared() const;
+    // The text is on the heap (not the static empty text).
+    bool Owns() const { return Head()->capacity >= 0; }
+    bool Shared() const { return Owns() && __atomic_load_n(References(), __ATOMIC_ACQUIRE) > 1; }
     void MakeUnique();
     void Share(const CString& other);
     bool Aliases(const char* p) const;
