@@ -1,6 +1,9 @@
 // The decimal digits of a number turned into its correctly rounded double by
-// std::from_chars, which depends on no locale and does not allocate.
+// std::from_chars, which depends on no locale and does not allocate; short
+// numbers by the exact path of common/exact_decimal.h.
 #include "counter/counter_number.h"
+
+#include "common/exact_decimal.h"
 
 #include <charconv>
 #include <cstring>
@@ -12,8 +15,11 @@ void DecimalDigits::Add(char digit, bool fraction)
         // place to the right.
         if (fraction && scale_ > -kMaxScale)
             --scale_;
-        if (count_ > 0 || digit != '0')
+        if (count_ > 0 || digit != '0') {
+            if (count_ < kExactDecimalDigits)
+                mantissa_ = mantissa_ * 10 + static_cast<unsigned>(digit - '0');
             text_[count_++] = digit;
+        }
         return;
     }
     if (!fraction && scale_ < kMaxScale)
@@ -29,6 +35,8 @@ bool DecimalDigits::Compose(int64_t exponent, double* value)
         return true;
     int n = count_;
     int64_t scale = scale_ + exponent; // both within 10^17: no overflow
+    if (!sticky_ && n <= kExactDecimalDigits && ExactDecimal(mantissa_, scale, value))
+        return true;
     if (sticky_) {
         text_[n++] = '1';
         --scale;

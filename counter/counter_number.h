@@ -31,6 +31,7 @@ private:
     int count_ = 0;
     int64_t scale_ = 0;
     bool sticky_ = false;
+    uint64_t mantissa_ = 0; // the digits kept, while there are at most kExactDecimalDigits
 };
 
 enum class NumberOutcome { kRead, kNoDigit, kTooLarge };

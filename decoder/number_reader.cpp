@@ -1,13 +1,16 @@
 // Reading numbers: the decimal text is collected (digits, scale) and turned
 // into the correctly rounded double by std::from_chars, which depends on no
-// locale and does not allocate.
+// locale and does not allocate. Short numbers, the usual coordinates, take
+// the exact path of common/exact_decimal.h instead.
 #include "decoder/number_reader.h"
 
 #include "common/case_table.h"
 #include "common/chars.h"
+#include "common/exact_decimal.h"
 #include "decoder/line_scan.h"
 
 #include <charconv>
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -79,6 +82,63 @@ double Compose(Digits& digits, long exponent, bool* overflow)
     return value;
 }
 
+// 'E' in either case, through the case table for the bytes beyond ASCII
+// (in ASCII only 'e' turns into 'E').
+bool IsExponentMark(char c)
+{
+    const unsigned char u = static_cast<unsigned char>(c);
+    return u == 'E' || u == 'e' || (u >= 0x80 && GetCaseTable()->upperA[u] == 'E');
+}
+
+// The decimal text of a number: its integer and fraction digits, and the
+// exponent that follows them.
+struct DecimalText {
+    const char* integerBegin;
+    const char* integerEnd;
+    const char* fractionBegin;
+    const char* fractionEnd;
+    long exponent;
+};
+
+// The value of a short number by the exact path, when it applies.
+bool ComposeExact(const DecimalText& t, double* value)
+{
+    const long integers = t.integerEnd - t.integerBegin, fractions = t.fractionEnd - t.fractionBegin;
+    if (integers + fractions > kExactDecimalDigits)
+        return false;
+    uint64_t mantissa = 0;
+    for (const char* d = t.integerBegin; d < t.integerEnd; ++d)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*d - '0');
+    for (const char* d = t.fractionBegin; d < t.fractionEnd; ++d)
+        mantissa = mantissa * 10 + static_cast<unsigned>(*d - '0');
+    if (mantissa == 0) {
+        *value = 0.0;
+        return true;
+    }
+    return ExactDecimal(mantissa, t.exponent - fractions, value);
+}
+
+double ComposeText(const DecimalText& t, bool* overflow)
+{
+    *overflow = false;
+    double value = 0.0;
+    if (ComposeExact(t, &value))
+        return value;
+    Digits digits;
+    for (const char* d = t.integerBegin; d < t.integerEnd; ++d)
+        digits.Add(*d, false);
+    for (const char* d = t.fractionBegin; d < t.fractionEnd; ++d)
+        digits.Add(*d, true);
+    return Compose(digits, t.exponent, overflow);
+}
+
+const char* SkipDigits(const char* q)
+{
+    while (IsDigit(*q))
+        ++q;
+    return q;
+}
+
 } // namespace
 
 NumberRead ReadNumber(const char* p, char decimal, char separatorChar)
@@ -93,16 +153,14 @@ NumberRead ReadNumber(const char* p, char decimal, char separatorChar)
     if (!IsDigit(*q))
         return result;
 
-    Digits digits;
-    while (IsDigit(*q))
-        digits.Add(*q++, false);
+    DecimalText text{q, SkipDigits(q), nullptr, nullptr, 0};
+    q = text.fractionBegin = text.fractionEnd = text.integerEnd;
     if (*q == decimal) {
-        ++q;
-        while (IsDigit(*q))
-            digits.Add(*q++, true);
+        text.fractionBegin = q + 1;
+        q = text.fractionEnd = SkipDigits(q + 1);
     }
     long exponent = 0;
-    if (GetCaseTable()->upperA[static_cast<unsigned char>(*q)] == 'E') {
+    if (IsExponentMark(*q)) {
         ++q;
         bool negativeExponent = false;
         if (*q == '-' || *q == '+')
@@ -116,8 +174,9 @@ NumberRead ReadNumber(const char* p, char decimal, char separatorChar)
             exponent = -exponent;
     }
 
+    text.exponent = exponent;
     bool overflow = false;
-    const double value = Compose(digits, exponent, &overflow);
+    const double value = ComposeText(text, &overflow);
     if (overflow)
         return result;
     result.end = q;

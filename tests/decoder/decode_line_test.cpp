@@ -2,7 +2,10 @@
 // type with its errors and stop positions.
 #include "decoder_fixture.h"
 
+#include <charconv>
 #include <climits>
+#include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -152,6 +155,52 @@ TEST_F(Numbers, DecimalTextGivesTheNearestDouble)
     std::string manyDigits = "0." + std::string(1000, '3');
     Decode(manyDigits);
     EXPECT_EQ(v, 1.0 / 3.0);
+}
+
+// Short numbers take a faster path than long ones; both must give the
+// correctly rounded double, which from_chars gives too. The cases straddle
+// the path's limits: 15 and 16 digits, powers of ten up to 10^22 and beyond,
+// and digits whose value lies near a rounding boundary.
+TEST_F(Numbers, ShortAndLongNumbersRoundAlike)
+{
+    double v = 0;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(kValueNumber, 0, &v, nullptr, "");
+    uint64_t state = 0x9E3779B97F4A7C15u;
+    const auto next = [&state] {
+        state = state * 6364136223846793005u + 1442695040888963407u;
+        return state >> 33;
+    };
+    int mismatches = 0;
+    for (int i = 0; i < 20000 && mismatches < 5; ++i) {
+        const int digits = 1 + static_cast<int>(next() % 17);
+        std::string text;
+        for (int k = 0; k < digits; ++k)
+            text += static_cast<char>('0' + next() % 10);
+        const size_t point = next() % (text.size() + 1);
+        if (point < text.size())
+            text.insert(point, ".");
+        char exponent[16];
+        std::snprintf(exponent, sizeof exponent, "e%d", static_cast<int>(next() % 61) - 30);
+        if (next() % 2)
+            text += exponent;
+        if (text[0] == '.')
+            text.insert(0, "0");
+        double expected = 0;
+        std::from_chars(text.data(), text.data() + text.size(), expected);
+        const Decoded r = Decode(text);
+        if (r.error != kErrorNone || v != expected) {
+            ++mismatches;
+            ADD_FAILURE() << text << " gave " << v << ", expected " << expected;
+        }
+    }
+    for (const char* text : {"900719925474099e-22", "1.00000000000001", "123456789012345e22", "123456789012345e23",
+                             "0.3000000000000000444089209850062616169452667236328125", "2.2250738585072011e-308"}) {
+        double expected = 0;
+        std::from_chars(text, text + std::strlen(text), expected);
+        EXPECT_EQ(Decode(text).error, kErrorNone) << text;
+        EXPECT_EQ(v, expected) << text;
+    }
 }
 
 TEST_F(Numbers, WhatIsNotANumberIsANumberErrorAtTheValue)
