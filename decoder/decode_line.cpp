@@ -3,6 +3,9 @@
 #include "decoder/CDecodeTxLine.h"
 
 #include "common/text_compare.h"
+#include "common/text_keys.h"
+
+#include <algorithm>
 
 DecodeCommand* CDecodeTxLine::ChooseCommand(const char** position, uint32_t* commandId)
 {
@@ -43,10 +46,19 @@ void CDecodeTxLine::BuildPositional(DecodeCommand& command)
 {
     if (command.positionalReady)
         return;
+    const CTabVelkaMala& table = *GetCaseTable();
     command.positional.clear();
+    command.counters.clear();
+    command.keywordStarts.reset();
     for (DecodeParam& param : command.params) {
         if (!param.keywordOnly)
             command.positional.push_back(&param);
+        if (param.counter && std::find(command.counters.begin(), command.counters.end(), param.counter) ==
+                                 command.counters.end())
+            command.counters.push_back(param.counter);
+        param.keywordStart = static_cast<uint8_t>(textkeys::Upper(table, param.keyword.GetString()[0]));
+        if (param.keywordStart)
+            command.keywordStarts[param.keywordStart] = true;
     }
     command.positionalReady = true;
 }
@@ -74,6 +86,7 @@ uint32_t CDecodeTxLine::DecodeValues(DecodeCommand& command, const char** positi
         if (decimalComma)
             scan.decimal = ',';
     }
+    const CTabVelkaMala& table = *GetCaseTable();
     const char* p = *position;
     size_t cursor = 0;
     while (*p) {
@@ -81,10 +94,11 @@ uint32_t CDecodeTxLine::DecodeValues(DecodeCommand& command, const char** positi
         if (comments_.At(p))
             break;
         const DecodeParam* chosen = nullptr;
-        if (static_cast<unsigned char>(*p) >= keywordThreshold) {
+        const unsigned start = textkeys::Upper(table, *p);
+        if (static_cast<unsigned char>(*p) >= keywordThreshold && command.keywordStarts[start]) {
             for (const DecodeParam& param : command.params) {
                 const char* after = nullptr;
-                if (!param.keyword.IsEmpty() && StartsWithNoCase(p, param.keyword, &after)) {
+                if (param.keywordStart == start && StartsWithNoCase(p, param.keyword, &after)) {
                     chosen = &param;
                     p = after;
                     cursor = command.positional.size();
@@ -150,11 +164,9 @@ uint32_t CDecodeTxLine::DecodeLine(char* line, uint32_t* commandId, uint32_t* po
             const char* behindPrefix = p;
             DecodeCommand& command = *ParamsCommand(chosen);
             p = SkipBlanks(p, 0);
-            for (DecodeParam& param : command.params) {
-                if (param.counter)
-                    *param.counter = 0;
-            }
             BuildPositional(command);
+            for (uint32_t* counter : command.counters)
+                *counter = 0;
             if (command.isPointLine) {
                 BeginPointLine();
                 // With a field separator every field counts, leading blanks and

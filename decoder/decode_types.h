@@ -4,6 +4,7 @@
 
 #include "VelorTrDcdPoint.h"
 
+#include <bitset>
 #include <cstdint>
 #include <vector>
 
@@ -13,6 +14,7 @@ struct DecodeParam {
     int32_t type = 0;             // value type (DecodeValueType, or n >= 1)
     uint32_t keywordOnly = 0;     // nonzero: only after its keyword
     CString keyword;              // upper case; may be empty
+    uint8_t keywordStart = 0;     // its first character in upper case, 0 for none (set with positional)
     // For integers of a point line: the bytes of the member that takes the
     // value (4, or 2 and 1 for the record's short members), whose range the
     // value must fit.
@@ -25,8 +27,13 @@ struct DecodeCommand {
     CString prefix;               // empty for a command without prefix
     std::vector<DecodeParam> params;
     std::vector<DecodeParam*> positional; // the non-keyword-only params, built on first use
+    std::vector<uint32_t*> counters;      // the params' counters, each once, built with positional
     bool hasPrefix = false;
     bool isPointLine = false;
+    // The upper-case first characters of the parameters' keywords, built
+    // with the positional list: a value that starts with none of them is
+    // not tried against each keyword.
+    std::bitset<256> keywordStarts;
     bool positionalReady = false;
     // For a point line: the record whose values the after-work completes.
     PointRecord* pointRecord = nullptr;

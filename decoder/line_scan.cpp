@@ -28,20 +28,13 @@ void CommentWords::Add(const char* word)
     }
 }
 
-bool CommentWords::At(const char* p) const
+bool CommentWords::WordAt(const char* p) const
 {
-    if (!any_ && !mayStart_[static_cast<unsigned char>(*p)])
-        return false;
     for (const CString& word : words_) {
         if (StartsWithNoCase(p, word))
             return true;
     }
     return false;
-}
-
-bool SeparatorAt(const char* p, const LineScan& scan)
-{
-    return scan.separator && std::strncmp(p, scan.separator, scan.separatorLength) == 0;
 }
 
 const char* TokenEnd(const char* p, const LineScan& scan, bool* unterminated)

@@ -17,11 +17,14 @@ public:
     CommentWords() { Clear(); }
     void Clear();
     void Add(const char* word);
-    // Whether a comment word begins at p (without regard to case).
-    bool At(const char* p) const;
+    // Whether a comment word begins at p (without regard to case). Inline:
+    // the decoder asks at every value.
+    bool At(const char* p) const { return (any_ || mayStart_[static_cast<unsigned char>(*p)]) && WordAt(p); }
     const std::vector<CString>& Words() const { return words_; }
 
 private:
+    bool WordAt(const char* p) const;
+
     std::vector<CString> words_;
     bool mayStart_[256];
     bool any_;
@@ -46,7 +49,16 @@ inline const char* SkipBlanks(const char* p, char separatorChar)
 }
 
 // Whether the whole field separator follows at p.
-bool SeparatorAt(const char* p, const LineScan& scan);
+inline bool SeparatorAt(const char* p, const LineScan& scan)
+{
+    if (!scan.separator || *p != scan.separatorChar)
+        return false;
+    for (size_t i = 1; i < scan.separatorLength; ++i) {
+        if (p[i] != scan.separator[i])
+            return false;
+    }
+    return true;
+}
 
 // The end of the token at p. A quoted token ends behind its closing quote
 // (backslash-quote does not close it); one without its closing quote ends at

@@ -97,6 +97,28 @@ TEST_F(Values, KeywordValueEndsThePositionalOnes)
     EXPECT_EQ(s.stop, 7);
 }
 
+// A value is tried against the keywords that begin with its first letter in
+// upper case (through the case table, so "\xE8" (c caron) finds "\xC8="), and
+// a keyword added after a decoded line is found as well.
+TEST_F(Values, KeywordsAreFoundByTheirFirstLetterInAnyCase)
+{
+    CString text;
+    double ab = 0, ac = 0, caron = 0, late = 0;
+    d->AddCommand(nullptr, 1);
+    d->AddParam(kValueText, 0, &text, nullptr, "");
+    d->AddParam(kValueNumber, 1, &ab, nullptr, "ab=");
+    d->AddParam(kValueNumber, 1, &ac, nullptr, "AC=");
+    d->AddParam(kValueNumber, 1, &caron, nullptr, "\xC8=");
+    EXPECT_EQ(Decode("abc ac=5 Ab=6 \xE8=7").error, kErrorNone);
+    EXPECT_STREQ(text, "abc"); // begins like two keywords, is neither
+    EXPECT_EQ(ac, 5.0);
+    EXPECT_EQ(ab, 6.0);
+    EXPECT_EQ(caron, 7.0);
+    d->AddParam(kValueNumber, 1, &late, nullptr, "w=");
+    EXPECT_EQ(Decode("W=8").positional, 0u);
+    EXPECT_EQ(late, 8.0);
+}
+
 TEST_F(Values, KeywordOnlyTextOnACommandLine)
 {
     CString name;
