@@ -7,6 +7,7 @@
 
 #include "platform/platform.h"
 
+#include "common/case_table.h"
 #include "common/text_compare.h"
 
 // Narrow white space: bytes 1 to 32 and every byte read as negative (0x80 to
@@ -22,6 +23,31 @@ inline bool IsCounterBlank(WideChar c) { return c >= 1 && c <= 32; }
 // code unit as an unsigned one.
 inline double CharCode(char c) { return static_cast<signed char>(c); }
 inline double CharCode(WideChar c) { return c; }
+
+// The case table's upper case of a character: the first test of every
+// keyword match, so that most positions are ruled out by one look-up.
+inline unsigned UpperCode(char c)
+{
+    return GetCaseTable()->upperA[static_cast<unsigned char>(c)];
+}
+inline unsigned UpperCode(WideChar c)
+{
+    return GetCaseTable()->upperW[c];
+}
+
+// Whether the case table turns c into the capital ASCII letter: within ASCII
+// only the letter's two cases do, so the table is read only beyond it.
+inline bool TurnsUpperInto(char c, char letter)
+{
+    const unsigned u = static_cast<unsigned char>(c);
+    const unsigned target = static_cast<unsigned char>(letter);
+    return u < 0x80 ? (u & ~0x20u) == target : UpperCode(c) == target;
+}
+inline bool TurnsUpperInto(WideChar c, char letter)
+{
+    const unsigned target = static_cast<unsigned char>(letter);
+    return c < 0x80 ? (c & ~0x20u) == target : UpperCode(c) == target;
+}
 
 template <class Ch>
 inline bool IsDecimalDigit(Ch c)

@@ -153,9 +153,9 @@ typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::Operand()
     char prefix = 0;
     if (*position == '-' || *position == '+' || *position == '!')
         prefix = static_cast<char>(*position++);
-    else if (MatchWordAdvance("NOTB", &position, 1))
+    else if (TurnsUpperInto(*position, 'N') && MatchWordAdvance("NOTB", &position, 1))
         prefix = 'b';
-    else if (MatchWordAdvance("NOT", &position, 1))
+    else if (TurnsUpperInto(*position, 'N') && MatchWordAdvance("NOT", &position, 1))
         prefix = '!';
     if (prefix)
         SkipBlanks();
@@ -179,7 +179,7 @@ typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::Operand()
 template <class Ch, class Str>
 typename CAtCounter0<Ch, Str>::Value CAtCounter0<Ch, Str>::Primary()
 {
-    if (MatchWordAdvance("BLOCK", &position, 1))
+    if (TurnsUpperInto(*position, 'B') && MatchWordAdvance("BLOCK", &position, 1))
         return BlockChain();
     const Ch c = *position;
     if (c == '(')

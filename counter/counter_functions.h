@@ -6,6 +6,8 @@
 #pragma once
 
 #include "common/text_compare.h"
+#include "common/text_keys.h"
+#include "counter/counter_chars.h"
 
 #include <cstdint>
 
@@ -47,15 +49,6 @@ const FunctionName* TextFunctionNames();
 // one fixed-length list: 0 for the constants, 2 for ATAN2 and POW, else 1.
 uint32_t FixedArgumentCount(CounterFunction function);
 
-inline unsigned UpperCode(char c)
-{
-    return GetCaseTable()->upperA[static_cast<unsigned char>(c)];
-}
-inline unsigned UpperCode(WideChar c)
-{
-    return GetCaseTable()->upperW[c];
-}
-
 // The numeric function or constant whose name stands at name, or kNone.
 template <class Ch>
 CounterFunction FindNumericFunction(const Ch* name)
@@ -70,8 +63,10 @@ CounterFunction FindNumericFunction(const Ch* name)
 template <class Ch>
 CounterFunction FindTextFunction(const Ch* name)
 {
+    const CTabVelkaMala& table = *GetCaseTable();
+    const unsigned first = textkeys::Upper(table, name[0]);
     for (const FunctionName* entry = TextFunctionNames(); entry->name; ++entry)
-        if (MatchWordNoCase(entry->name, name, 1) > 0)
+        if (textkeys::Upper(table, entry->name[0]) == first && MatchWordNoCase(entry->name, name, 1) > 0)
             return entry->function;
     return CounterFunction::kNone;
 }

@@ -73,8 +73,8 @@ const Ch* CAtCounter0<Ch, Str>::ReadOperator(const Ch* p, Op* op)
     default: break;
     }
     const Ch* q = p;
-    if (MatchWordAdvance("OR", &q, 1)) { *op = Op::kOr; return q; }
-    if (MatchWordAdvance("AND", &q, 1)) { *op = Op::kAnd; return q; }
+    if (TurnsUpperInto(c, 'O') && MatchWordAdvance("OR", &q, 1)) { *op = Op::kOr; return q; }
+    if (TurnsUpperInto(c, 'A') && MatchWordAdvance("AND", &q, 1)) { *op = Op::kAnd; return q; }
     return nullptr;
 }
 
