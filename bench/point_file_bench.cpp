@@ -124,6 +124,7 @@ void SetCounters(benchmark::State& state, const PointFile& file, const char* mod
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * static_cast<int64_t>(file.bytes));
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations()) * file.lines);
     state.counters["file_bytes"] = static_cast<double>(file.bytes);
+    state.counters["points"] = static_cast<double>(file.dataLines);
     const Probe probe = ProbeOnce(mode, file);
     if (!probe.ok)
         return; // no memory figures: the table shows none

@@ -9,7 +9,11 @@ Times are CPU time per operation, as Google Benchmark's own rates (MB/s,
 lines/s) use them, and the median of the repetitions where the run had
 several; MB is 10^6 bytes, MiB 2^20. Ratios: the system's time
 over the reference reader's and over muparser's (above 1: the system is
-slower), and the Windows build's time under Wine over the native one."""
+slower), and the Windows build's time under Wine over the native one.
+
+The first table holds the targets: each figure with its limit and PASS or
+MISS (a figure that is missing from the run is MISS too); the script exits
+with 3 when any target is missed (1 is Python's own failure)."""
 
 import json
 import sys
@@ -216,6 +220,72 @@ def growth(builds):
     table("Growth: time per item at the larger size over the smaller (1.00: linear)", header, rows)
 
 
+# The targets: (what, how the figure is had, the limit, the figure's unit).
+# Each figure is a ratio of two runs of the same program in the same run,
+# or a count, so that a busy or slow machine moves both sides alike.
+def per_item(run):
+    rate = counter(run, "items_per_second")
+    return 1.0 / rate if rate else None
+
+
+def over(a, b):
+    return a / b if a is not None and b else None
+
+
+def bytes_per_point(run):
+    if not run or "points" not in run:
+        return None
+    held, base = counter(run, "rss_held"), counter(run, "rss_base")
+    return (held - base) / run["points"] if held is not None and base is not None else None
+
+
+def targets(builds):
+    native = builds[0][1]
+    rows, missed = [], 0
+
+    def check(what, figure, limit, unit="x", at_most=True):
+        nonlocal missed
+        ok = figure is not None and (figure <= limit if at_most else figure >= limit)
+        missed += 0 if ok else 1
+        shown = "-" if figure is None else (f"{figure:.2f}" if unit == "x" else f"{figure:.1f}")
+        rows.append([what, shown, f"{'<=' if at_most else '>='} {limit:g}{'' if unit == 'x' else ' ' + unit}",
+                     "PASS" if ok else "MISS"])
+
+    big = f"/{SIZES[-1]}"
+    check(f"ReadPointFile{big} / reference reader", over(ns(native.get("ReadPointFile" + big)),
+                                                         ns(native.get("ReferenceRead" + big))), 2.0)
+    if len(builds) > 1:
+        wine = builds[1][1]
+        check(f"ReadPointFile{big} Wine / native", over(ns(wine.get("ReadPointFile" + big)),
+                                                        ns(native.get("ReadPointFile" + big))), 1.5)
+    for case in ("blanks", "blanks_name", "semicolon_decimal_comma"):
+        check(f"DecodeLine/{case} / from_chars loop", over(ns(native.get("DecodeLine/" + case)),
+                                                           ns(native.get("FromChars/" + case))), 2.5)
+    # One allocation per kept text: the name, and the codes of the keyword line.
+    for case, texts in (("blanks", 0), ("blanks_name", 1), ("semicolon_decimal_comma", 1), ("keywords", 2)):
+        check(f"DecodeLine/{case} allocations per line", counter(native.get("DecodeLine/" + case),
+                                                                "allocs_per_line"), texts, "")
+    held = native.get("ReadPointFile" + big)
+    check(f"ReadPointFile{big} bytes held per point", bytes_per_point(held), 108, "B")
+    check(f"ReadPointFile{big} peak above the result", minus(rss(held, "rss_peak"), rss(held, "rss_held")), 8,
+          "MiB")
+    for e in ("nested", "variables"):
+        check(f"Compute/narrow/{e} / reference evaluator", over(ns(native.get("Compute/narrow/" + e)),
+                                                               ns(native.get("Reference/" + e))), 2.0)
+    # Logarithmic insertion: ten times the variables cost each at most twice
+    # as much (quadratic insertion: ten times as much).
+    check("Variables: time per variable at 50,000 / at 5,000", over(per_item(native.get("Variables/50000")),
+                                                                   per_item(native.get("Variables/5000"))), 2.0)
+    table("Targets (ratios of medians in this run)", ["target", "figure", "limit", ""], rows)
+    info = [[f"Compute/narrow/{e} / muparser parse+eval",
+             ratio(ns(native.get(f"Compute/narrow/{e}")), ns(native.get(f"MuParser/parse_eval/{e}")))]
+            for e in EXPRESSIONS if native.get(f"MuParser/parse_eval/{e}")]
+    info.append(["Variables/50000 / Trivial/50000 per expression",
+                 ratio(per_item(native.get("Variables/50000")), per_item(native.get("Trivial/50000")))])
+    table("For comparison (no target)", ["figure", "ratio"], info)
+    return missed
+
+
 def main(paths):
     builds = []
     for path in paths:
@@ -229,15 +299,17 @@ def main(paths):
         for failure in failures(runs):
             print(f"  FAILED {failure}")
     builds.sort(key=lambda b: b[0] != "native")  # the native build first: ratios are Wine over native
+    missed = targets(builds) if builds[0][0] == "native" else 0
     decode_line(builds)
     read_point_file(builds)
     format_text(builds)
     compute(builds)
     case_table(builds)
     growth(builds)
+    return 3 if missed else 0
 
 
 if __name__ == "__main__":
     if len(sys.argv) < 2:
         sys.exit(__doc__)
-    main(sys.argv[1:])
+    sys.exit(main(sys.argv[1:]))
