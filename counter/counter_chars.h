@@ -78,8 +78,8 @@ inline void TextAppend(MVBstrBuf<N>& s, const WideChar* p, int n)
 }
 
 // Case-insensitive collation rank of a character.
-inline int NoCaseRank(char c) { return GetCaseTable()->sortNoCaseA[static_cast<unsigned char>(c)]; }
-inline int NoCaseRank(WideChar c) { return GetCaseTable()->sortNoCaseW[c]; }
+inline int NoCaseRank(const CTabVelkaMala& t, char c) { return t.sortNoCaseA[static_cast<unsigned char>(c)]; }
+inline int NoCaseRank(const CTabVelkaMala& t, WideChar c) { return t.sortNoCaseW[c]; }
 
 // The order of variable names: the name [name, name + length) against a
 // stored NUL-terminated name, as the case-insensitive collation compares two
@@ -87,9 +87,10 @@ inline int NoCaseRank(WideChar c) { return GetCaseTable()->sortNoCaseW[c]; }
 template <class Ch>
 int CompareNameNoCase(const Ch* name, int length, const Ch* stored)
 {
+    const CTabVelkaMala& t = *GetCaseTable();
     for (int i = 0;; ++i) {
         const Ch a = i < length ? name[i] : Ch(0);
-        const int difference = NoCaseRank(a) - NoCaseRank(stored[i]);
+        const int difference = NoCaseRank(t, a) - NoCaseRank(t, stored[i]);
         if (difference != 0)
             return difference;
         if (a == 0)
@@ -112,7 +113,7 @@ struct VariableOrder {
     using is_transparent = void;
     bool operator()(const Str& a, const Str& b) const
     {
-        return CompareNameNoCase(TextChars(a), INT_MAX, TextChars(b)) < 0; // stops at a's NUL
+        return CompareNameNoCase(TextChars(a), a.GetLength(), TextChars(b)) < 0;
     }
     bool operator()(const NameRef<Ch>& a, const Str& b) const
     {
