@@ -10,6 +10,12 @@
 // else those of the last polygon that had some.
 void PolygonReader::CloseItem()
 {
+    // Room reserved for more points than came (see NewPolygon) is given
+    // back when over half of it went unused: no polygon holds more than
+    // twice its points, as with growth alone.
+    std::vector<PointRecord>& points = Current().points;
+    if (points.capacity() / 2 > points.size())
+        points.shrink_to_fit();
     if (!pending_.empty()) {
         carried_.swap(pending_);
         pending_.clear();
@@ -22,10 +28,14 @@ void PolygonReader::CloseItem()
 void PolygonReader::NewPolygon()
 {
     if (!Current().points.empty()) {
+        const size_t previous = Current().points.size();
         CloseItem();
         items_.emplace_back();
         current_ = items_.size() - 1;
         defaultPolygonPoints_ = true;
+        // The polygons of a file tend to be alike: room for as many points
+        // as the last one had, so that a polygon like it never regrows.
+        Current().points.reserve(previous);
     }
     pointIndex_ = 0;
     PolygonHeaderValues& v = d_.headerValues_;

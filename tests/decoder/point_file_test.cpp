@@ -54,6 +54,33 @@ TEST_F(PointFileTest, DataLinesMakeOnePolygonOfPolygonPoints)
     EXPECT_TRUE(questions.empty());
 }
 
+// Each polygon is given room for as many points as the one before; a long
+// polygon followed by short ones must not leave each of them that room.
+TEST_F(PointFileTest, PolygonsKeepAtMostTwiceTheRoomOfTheirPoints)
+{
+    std::string file;
+    for (int i = 0; i < 5000; ++i)
+        file += std::to_string(i) + " 1\n";
+    for (int i = 0; i < 50; ++i)
+        file += ".np\n7 " + std::to_string(i) + "\n";
+    file += ".np\n";
+    for (int i = 0; i < 300; ++i)
+        file += "1 " + std::to_string(i) + "\n";
+    Reading r = Read(file);
+    ASSERT_EQ(r.status, 0u);
+    ASSERT_EQ(r.items.size(), 52u);
+    EXPECT_EQ(r.items[0].points.size(), 5000u);
+    for (size_t i = 1; i <= 50; ++i) {
+        ASSERT_EQ(r.items[i].points.size(), 1u);
+        EXPECT_EQ(r.items[i].points[0].x, static_cast<double>(i - 1)); // X is the second field
+        EXPECT_LE(r.items[i].points.capacity(), 2u) << "polygon " << i;
+    }
+    EXPECT_EQ(r.items[51].points.size(), 300u);
+    EXPECT_LE(r.items[51].points.capacity(), 600u);
+    EXPECT_EQ(r.items[51].points[299].x, 299.0);
+    d->FreeItemList(&r.items);
+}
+
 TEST_F(PointFileTest, NewPolygonLinesSetHeadersAndStartItems)
 {
     const Reading r = Read(".np SName=first SSName=s1 SSTName=s2 STName=t NS=1 PLClos=y SLayer=L StP=2.5\n"
