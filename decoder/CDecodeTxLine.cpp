@@ -2,6 +2,9 @@
 // its interface.
 #include "decoder/CDecodeTxLine.h"
 
+#include "common/case_table.h"
+#include "common/text_keys.h"
+
 namespace {
 
 void* LocateDecoder(CDecodeTxLine* object)
@@ -57,6 +60,7 @@ DecodeCommand* CDecodeTxLine::AppendCommand(const char* prefix, uint32_t id, uin
     command.paramsOf = paramsOf;
     command.prefix = prefix;
     command.hasPrefix = !command.prefix.IsEmpty();
+    command.prefixStart = static_cast<uint8_t>(textkeys::Upper(*GetCaseTable(), command.prefix.GetString()[0]));
     if (!prefix)
         defaultIndex_ = static_cast<long>(commands.size()) - 1;
     defaultCommand = defaultIndex_ >= 0 ? &commands[static_cast<size_t>(defaultIndex_)] : nullptr;

@@ -13,6 +13,8 @@ DecodeCommand* CDecodeTxLine::ChooseCommand(const char** position, uint32_t* com
         uint32_t status = 0;
         AppendCommand("", 0, 0, &status);
     }
+    // Only a command whose prefix begins with the line's first letter can match.
+    const unsigned start = textkeys::Upper(*GetCaseTable(), **position);
     for (size_t i = 0; i < commands.size(); ++i) {
         DecodeCommand& command = commands[i];
         if (!command.hasPrefix) {
@@ -22,7 +24,7 @@ DecodeCommand* CDecodeTxLine::ChooseCommand(const char** position, uint32_t* com
             continue;
         }
         const char* after = nullptr;
-        if (StartsWithNoCase(*position, command.prefix, &after)) {
+        if (command.prefixStart == start && StartsWithNoCase(*position, command.prefix, &after)) {
             *commandId = command.id;
             *position = after;
             return &command;

@@ -25,6 +25,7 @@ struct DecodeCommand {
     uint32_t id = 0;
     uint32_t paramsOf = 0;        // the command whose parameters decode the line
     CString prefix;               // empty for a command without prefix
+    uint8_t prefixStart = 0;      // its first character in upper case, 0 for none
     std::vector<DecodeParam> params;
     std::vector<DecodeParam*> positional; // the non-keyword-only params, built on first use
     std::vector<uint32_t*> counters;      // the params' counters, each once, built with positional
