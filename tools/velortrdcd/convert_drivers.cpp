@@ -1,0 +1,54 @@
+// The GDAL drivers convert knows by OUT's suffix.
+#include "tools/velortrdcd/convert_drivers.h"
+
+#include <cctype>
+
+namespace {
+
+const DriverTraits kDrivers[] = {
+    {"gpkg", "GPKG", LayerLayout::kLayersInOneFile, false, false, nullptr},
+    // A Shapefile's texts are ISO 8859-1 unless it says otherwise.
+    {"shp", "ESRI Shapefile", LayerLayout::kFilePerGeometry, false, false, "ENCODING=UTF-8"},
+    {"dxf", "DXF", LayerLayout::kMixedLayer, false, true, nullptr},
+    {"kml", "KML", LayerLayout::kLayersInOneFile, true, false, nullptr},
+    {"fgb", "FlatGeobuf", LayerLayout::kFilePerLayer, false, false, nullptr},
+    // Without it a CSV file keeps no geometry at all.
+    {"csv", "CSV", LayerLayout::kMixedLayer, false, false, "GEOMETRY=AS_WKT"},
+    {"geojson", "GeoJSON", LayerLayout::kMixedLayer, false, false, nullptr},
+    {"gml", "GML", LayerLayout::kLayersInOneFile, false, false, nullptr},
+};
+
+bool SameText(const std::string& a, const char* b)
+{
+    size_t i = 0;
+    for (; i < a.size() && b[i]; ++i)
+        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+            return false;
+    return i == a.size() && !b[i];
+}
+
+} // namespace
+
+const DriverTraits* DriverForSuffix(const std::string& suffix)
+{
+    for (const DriverTraits& d : kDrivers)
+        if (SameText(suffix, d.suffix))
+            return &d;
+    return nullptr;
+}
+
+const DriverTraits* KnownDriver(const std::string& name)
+{
+    for (const DriverTraits& d : kDrivers)
+        if (SameText(name, d.name))
+            return &d;
+    return nullptr;
+}
+
+std::string KnownSuffixes()
+{
+    std::string text;
+    for (const DriverTraits& d : kDrivers)
+        text += (text.empty() ? "." : ", .") + std::string(d.suffix);
+    return text;
+}
