@@ -13,6 +13,7 @@
 #include <gdal_priv.h>
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -29,6 +30,12 @@ struct Request {
 bool Writable(GDALDriver* driver)
 {
     return driver->GetMetadataItem(GDAL_DCAP_VECTOR) && driver->GetMetadataItem(GDAL_DCAP_CREATE);
+}
+
+bool HoldsStringLists(GDALDriver* driver)
+{
+    const char* types = driver->GetMetadataItem(GDAL_DMD_CREATIONFIELDDATATYPES);
+    return types && std::strstr(types, "StringList") != nullptr;
 }
 
 std::string WritableDrivers()
@@ -64,7 +71,7 @@ std::string ChooseDriver(const ParsedOptions& o, Request* r)
         r->traits = known ? *known
                           : DriverTraits{"", r->driver->GetDescription(),
                                          layers ? LayerLayout::kLayersInOneFile : LayerLayout::kFilePerLayer, false,
-                                         false, nullptr};
+                                         false, nullptr, HoldsStringLists(r->driver)};
         return std::string();
     }
     const DriverTraits* known = DriverForSuffix(SuffixOfOut(r->out));

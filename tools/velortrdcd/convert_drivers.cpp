@@ -6,16 +6,17 @@
 namespace {
 
 const DriverTraits kDrivers[] = {
-    {"gpkg", "GPKG", LayerLayout::kLayersInOneFile, false, false, nullptr},
+    {"gpkg", "GPKG", LayerLayout::kLayersInOneFile, false, false, nullptr, false},
     // A Shapefile's texts are ISO 8859-1 unless it says otherwise.
-    {"shp", "ESRI Shapefile", LayerLayout::kFilePerGeometry, false, false, "ENCODING=UTF-8"},
-    {"dxf", "DXF", LayerLayout::kMixedLayer, false, true, nullptr},
-    {"kml", "KML", LayerLayout::kLayersInOneFile, true, false, nullptr},
-    {"fgb", "FlatGeobuf", LayerLayout::kFilePerLayer, false, false, nullptr},
-    // Without it a CSV file keeps no geometry at all.
-    {"csv", "CSV", LayerLayout::kMixedLayer, false, false, "GEOMETRY=AS_WKT"},
-    {"geojson", "GeoJSON", LayerLayout::kMixedLayer, false, false, nullptr},
-    {"gml", "GML", LayerLayout::kLayersInOneFile, false, false, nullptr},
+    {"shp", "ESRI Shapefile", LayerLayout::kFilePerGeometry, false, false, "ENCODING=UTF-8", false},
+    {"dxf", "DXF", LayerLayout::kMixedLayer, false, true, nullptr, false},
+    {"kml", "KML", LayerLayout::kLayersInOneFile, true, false, nullptr, false},
+    {"fgb", "FlatGeobuf", LayerLayout::kFilePerLayer, false, false, nullptr, false},
+    // Without it a CSV file keeps no geometry at all. Its lists would be
+    // JSON text in a cell: the codes are joined instead.
+    {"csv", "CSV", LayerLayout::kMixedLayer, false, false, "GEOMETRY=AS_WKT", false},
+    {"geojson", "GeoJSON", LayerLayout::kMixedLayer, false, false, nullptr, true},
+    {"gml", "GML", LayerLayout::kLayersInOneFile, false, false, nullptr, true},
 };
 
 bool SameText(const std::string& a, const char* b)

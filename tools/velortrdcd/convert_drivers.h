@@ -18,6 +18,7 @@ struct DriverTraits {
     bool wgs84Only;     // the format holds WGS 84 longitude and latitude only
     bool dxf;           // entities, labels and the DXF layer from "SLayer="
     const char* layerOption; // a layer creation option the tool needs, or null
+    bool lists;         // codes and texts as string lists (else joined); by GDAL's word for other drivers
 };
 
 // The driver for OUT's suffix (any case); null when there is none.

@@ -3,19 +3,12 @@
 
 #include <cpl_string.h>
 
-#include <cstring>
 
 namespace {
 
 // Features of one transaction: large enough that a GeoPackage of a million
 // points commits a few times only.
 const size_t kTransactionSize = 100000;
-
-bool HoldsStringLists(GDALDriver* driver)
-{
-    const char* types = driver->GetMetadataItem(GDAL_DMD_CREATIONFIELDDATATYPES);
-    return types && std::strstr(types, "StringList") != nullptr;
-}
 
 OGRwkbGeometryType LayerType(OGRwkbGeometryType type, bool hasZ)
 {
@@ -31,12 +24,18 @@ std::string Failure(const GdalMessages& messages)
 
 OgrOutput::OgrOutput(GDALDriver* driver, const DriverTraits& traits, const GdalMessages& messages,
                      const OGRSpatialReference* srs, bool hasZ)
-    : driver_(driver), traits_(traits), messages_(messages), srs_(srs), hasZ_(hasZ), lists_(HoldsStringLists(driver))
+    : driver_(driver), traits_(traits), messages_(messages), srs_(srs), hasZ_(hasZ)
 {
+    // A closed DXF polygon is a closed polyline with the heights of its
+    // points, not a hatch at one height.
+    if (traits_.dxf)
+        CPLSetThreadLocalConfigOption("DXF_WRITE_HATCH", "NO");
 }
 
 OgrOutput::~OgrOutput()
 {
+    if (traits_.dxf)
+        CPLSetThreadLocalConfigOption("DXF_WRITE_HATCH", nullptr);
     for (File& file : files_)
         if (file.dataset)
             GDALClose(file.dataset);
@@ -83,7 +82,7 @@ bool OgrOutput::OpenLayer(const Sink& sink, Layer* created, std::string* error)
         return false;
     }
     // A DXF layer has fields of its own (Layer, Text); it takes no others.
-    return traits_.dxf || layer.fields.Create(layer.layer, sink.polygons, sink.points, lists_, error);
+    return traits_.dxf || layer.fields.Create(layer.layer, sink.polygons, sink.points, traits_.lists, error);
 }
 
 bool OgrOutput::Open(const std::vector<Sink>& sinks, bool points, std::string* error)

@@ -61,7 +61,6 @@ private:
     const GdalMessages& messages_;
     const OGRSpatialReference* srs_;
     bool hasZ_;
-    bool lists_ = false;
     std::vector<File> files_;
     std::vector<Layer> layers_;
 };
