@@ -127,9 +127,8 @@ std::string RequestError(const ParsedOptions& o, Request* r)
             return "--to " + r->to + ": not a coordinate system GDAL knows; give it as EPSG:4326, as WKT or a "
                    "PROJ string, or as a file that holds one";
     }
-    if (o.Has("layers") && !LayersError(o.Get("layers", ""), r).empty())
-        return LayersError(o.Get("layers", ""), r);
-    return ChooseDriver(o, r);
+    const std::string layers = o.Has("layers") ? LayersError(o.Get("layers", ""), r) : std::string();
+    return layers.empty() ? ChooseDriver(o, r) : layers;
 }
 
 // The systems: a usage error (empty: none) when the format names none but
@@ -214,10 +213,7 @@ bool ReadItems(const ParsedOptions& o, const Request& r, IVelorTrDcd* decoder, c
     return true;
 }
 
-} // namespace
-
-namespace {
-
+// What was written where, and what was not.
 void Summarize(const std::vector<Sink>& sinks, const OgrOutput& out, const WriteCounts& counts)
 {
     for (size_t i = 0; i < sinks.size(); ++i)
