@@ -13,22 +13,29 @@ namespace {
 
 const size_t kProgressStep = 50000;
 
+// "N of M points" on one line of stderr, rewritten as the points go.
 struct Progress {
     bool shown = false;
     size_t total = 0, done = 0, next = kProgressStep;
 
+    void Show() const
+    {
+        WriteText(stderr, "\rvelortrdcd: " + std::to_string(done) + " of " + std::to_string(total) + " points");
+    }
     void Step()
     {
         if (!shown || ++done < next)
             return;
         next += kProgressStep;
-        WriteText(stderr, "\rvelortrdcd: " + std::to_string(done) + " of " + std::to_string(total) + " points");
+        Show();
     }
     void End() const
     {
-        if (shown)
-            WriteText(stderr, "\rvelortrdcd: " + std::to_string(done) + " of " + std::to_string(total) +
-                                  " points\n");
+        if (!shown)
+            return;
+        if (done + kProgressStep != next)
+            Show();
+        WriteText(stderr, "\n");
     }
 };
 
