@@ -71,7 +71,7 @@ std::string ChooseDriver(const ParsedOptions& o, Request* r)
         r->traits = known ? *known
                           : DriverTraits{"", r->driver->GetDescription(),
                                          layers ? LayerLayout::kLayersInOneFile : LayerLayout::kFilePerLayer, false,
-                                         false, nullptr, HoldsStringLists(r->driver)};
+                                         false, nullptr, HoldsStringLists(r->driver), nullptr, nullptr};
         return std::string();
     }
     const DriverTraits* known = DriverForSuffix(SuffixOfOut(r->out));

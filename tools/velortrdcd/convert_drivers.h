@@ -19,6 +19,8 @@ struct DriverTraits {
     bool dxf;           // entities, labels and the DXF layer from "SLayer="
     const char* layerOption; // a layer creation option the tool needs, or null
     bool lists;         // codes and texts as string lists (else joined); by GDAL's word for other drivers
+    const char* configKey;   // a GDAL setting for this driver while convert writes, or null
+    const char* configValue;
 };
 
 // The driver for OUT's suffix (any case); null when there is none.

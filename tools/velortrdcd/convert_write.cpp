@@ -186,8 +186,10 @@ bool WritePass(const PolygonItemList& items, const std::vector<Sink>& sinks, Ogr
 bool WriteItems(const PolygonItemList& items, const std::vector<Sink>& sinks, OgrOutput& out,
                 const WriteSettings& s, WriteCounts* counts, std::string* error)
 {
-    return out.Open(sinks, false, error) && WritePass(items, sinks, out, s, false, counts, error) &&
-           out.Open(sinks, true, error) && WritePass(items, sinks, out, s, true, counts, error);
+    // The points first: GDAL's GeoPackage writer takes a million points in
+    // half the time when theirs is the first layer of the file.
+    return out.Open(sinks, true, error) && WritePass(items, sinks, out, s, true, counts, error) &&
+           out.Open(sinks, false, error) && WritePass(items, sinks, out, s, false, counts, error);
 }
 
 std::vector<OGRwkbGeometryType> PolygonTypes(const PolygonItemList& items)

@@ -26,16 +26,14 @@ OgrOutput::OgrOutput(GDALDriver* driver, const DriverTraits& traits, const GdalM
                      const OGRSpatialReference* srs, bool hasZ)
     : driver_(driver), traits_(traits), messages_(messages), srs_(srs), hasZ_(hasZ)
 {
-    // A closed DXF polygon is a closed polyline with the heights of its
-    // points, not a hatch at one height.
-    if (traits_.dxf)
-        CPLSetThreadLocalConfigOption("DXF_WRITE_HATCH", "NO");
+    if (traits_.configKey)
+        CPLSetThreadLocalConfigOption(traits_.configKey, traits_.configValue);
 }
 
 OgrOutput::~OgrOutput()
 {
-    if (traits_.dxf)
-        CPLSetThreadLocalConfigOption("DXF_WRITE_HATCH", nullptr);
+    if (traits_.configKey)
+        CPLSetThreadLocalConfigOption(traits_.configKey, nullptr);
     for (File& file : files_)
         if (file.dataset)
             GDALClose(file.dataset);
@@ -89,7 +87,7 @@ bool OgrOutput::Open(const std::vector<Sink>& sinks, bool points, std::string* e
 {
     layers_.resize(sinks.size());
     for (size_t i = 0; i < sinks.size(); ++i)
-        if ((points ? sinks[i].points && !sinks[i].polygons : sinks[i].polygons) &&
+        if ((points ? sinks[i].points : sinks[i].polygons) && !layers_[i].layer &&
             !OpenLayer(sinks[i], &layers_[i], error))
             return false;
     return true;

@@ -23,9 +23,9 @@ public:
     OgrOutput& operator=(const OgrOutput&) = delete;
 
     // Creates the layers with their fields, and their files, of the sinks
-    // that hold polygons, or with points true of those that hold points
-    // alone: some drivers (KML) take a layer's features only until the next
-    // layer is made.
+    // that hold points (points true) or polygons and are not open yet: some
+    // drivers (KML) take a layer's features only until the next layer is
+    // made.
     bool Open(const std::vector<Sink>& sinks, bool points, std::string* error);
 
     const LayerFields& Fields(size_t sink) const { return layers_[sink].fields; }
