@@ -8,14 +8,14 @@
 
 namespace {
 
-struct FieldSpec {
+struct FieldDef {
     const char* name; // ten characters at most: a Shapefile's limit
     OGRFieldType type;
 };
 
 // In this order FillPolygon and FillPoint set them; the texts and codes
 // become string lists where the driver holds them.
-const FieldSpec kPolygonFields[] = {
+const FieldDef kPolygonFields[] = {
     {"polygon", OFTInteger}, {"station", OFTReal}, {"stP", OFTReal},     {"ns", OFTInteger},
     {"closed", OFTInteger},  {"ssName", OFTString}, {"sstName", OFTString}, {"sName", OFTString},
     {"stName", OFTString},   {"sTitle", OFTString}, {"sLayer", OFTString}, {"texts", OFTString},
@@ -23,7 +23,7 @@ const FieldSpec kPolygonFields[] = {
 };
 const size_t kPolygonTexts = 11;
 
-const FieldSpec kPointFields[] = {
+const FieldDef kPointFields[] = {
     {"polygon", OFTInteger}, {"name", OFTString},      {"codes", OFTString},    {"nc", OFTInteger},
     {"z", OFTReal},          {"station", OFTReal},     {"radius", OFTReal},     {"noBreak", OFTInteger},
     {"lineFlags", OFTInteger}, {"tp", OFTInteger},     {"triType", OFTInteger}, {"edgeType", OFTInteger},
@@ -33,20 +33,20 @@ const size_t kPointCodes = 2;
 
 // Creates the field unless the layer has it (a mixed layer shares "polygon"
 // and "station"); its index in *index.
-bool Field(OGRLayer* layer, const FieldSpec& spec, bool list, int* index, std::string* error)
+bool Field(OGRLayer* layer, const FieldDef& field, bool list, int* index, std::string* error)
 {
-    *index = layer->GetLayerDefn()->GetFieldIndex(spec.name);
+    *index = layer->GetLayerDefn()->GetFieldIndex(field.name);
     if (*index >= 0)
         return true;
-    OGRFieldDefn defn(spec.name, list ? OFTStringList : spec.type);
+    OGRFieldDefn defn(field.name, list ? OFTStringList : field.type);
     if (layer->CreateField(&defn) != OGRERR_NONE) {
-        *error = std::string("cannot make the field ") + spec.name + " of layer " + layer->GetName() + ": " +
+        *error = std::string("cannot make the field ") + field.name + " of layer " + layer->GetName() + ": " +
                  CPLGetLastErrorMsg();
         return false;
     }
-    *index = layer->GetLayerDefn()->GetFieldIndex(spec.name);
+    *index = layer->GetLayerDefn()->GetFieldIndex(field.name);
     if (*index < 0) {
-        *error = std::string("the driver renamed the field ") + spec.name + " of layer " + layer->GetName();
+        *error = std::string("the driver renamed the field ") + field.name + " of layer " + layer->GetName();
         return false;
     }
     return true;
