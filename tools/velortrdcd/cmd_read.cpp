@@ -1,15 +1,13 @@
 // velortrdcd read: a point file read into polygons and listed.
 #include "VelorTrDcdFormat.h"
 #include "tools/velortrdcd/commands.h"
-#include "tools/velortrdcd/format_check.h"
 #include "tools/velortrdcd/geojson_out.h"
-#include "tools/velortrdcd/guess_text.h"
 #include "tools/velortrdcd/host.h"
 #include "tools/velortrdcd/options.h"
+#include "tools/velortrdcd/reading_format.h"
 #include "tools/velortrdcd/record_out.h"
 #include "tools/velortrdcd/text_codec.h"
 
-#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
@@ -72,103 +70,12 @@ void PrintItems(const std::string& output, const PolygonItemList& items, uint32_
     Out(text);
 }
 
-// The text after the last '.' of the file name, as the catalogue takes it.
-std::string SuffixOf(const std::string& path)
-{
-    const size_t dot = path.rfind('.');
-    const size_t separator = path.find_last_of("\\/");
-    if (dot == std::string::npos || (separator != std::string::npos && separator > dot))
-        return std::string();
-    return path.substr(dot + 1);
-}
-
-bool TakesCatalogue(const ParsedOptions& o)
-{
-    return o.Has("name") || o.Has("by-suffix");
-}
-
-// The lines a format guessed from the file covers.
-struct GuessedLines {
-    int32_t first = 0;
-    uint32_t last = 0;
-};
-
-// The format guessed from the file, announced on stderr; the built-in
-// format when the module cannot guess (a file that cannot be opened is left
-// to the reading, which says so).
-void GuessedFormat(const std::string& path, std::string* format, GuessedLines* lines)
-{
-    FormatGuess guess;
-    if (GuessFormat(path, &guess) != 0) {
-        *format = DefaultFormat;
-        return;
-    }
-    *format = guess.format;
-    lines->first = guess.facts.firstLine;
-    lines->last = guess.facts.lastLine;
-    WriteText(stderr, GuessAnnouncement(guess));
-}
-
-// The format of the file's own ".fmt" line, else the one guessed from the
-// file. False when that line does not read (said on stderr).
-bool FileFormat(IVelorTrDcd* decoder, const std::string& path, std::string* format, GuessedLines* lines)
-{
-    int lineNumber = 0;
-    const int found = FileFormatLine(path, format, &lineNumber);
-    if (found < -1)
-        return false;
-    if (found != 1) {
-        GuessedFormat(path, format, lines);
-        return true;
-    }
-    return CheckFormat(decoder, *format,
-                       "the \".fmt\" line (line " + std::to_string(lineNumber) + ") of " +
-                           AnsiToUtf8(path.c_str()) + ": ");
-}
-
-// The format to read with: --format, or the catalogue's by --name or by the
-// file's suffix (else --name, else "Standard"), or else the file's ".fmt"
-// line, else the format guessed from the file ("default": the built-in
-// format). False when there is no such format or it does not read (said on
-// stderr); *code is then the exit code.
-bool ReadingFormat(const ParsedOptions& o, IVelorTrDcd* decoder, std::string* format, GuessedLines* lines,
-                   int* code)
-{
-    *code = kExitBadFormat;
-    if (o.Has("format")) {
-        *format = o.Get("format", "") == "default" ? std::string(DefaultFormat) : o.Get("format", "");
-        return CheckFormat(decoder, *format, "--format: ");
-    }
-    if (!TakesCatalogue(o))
-        return FileFormat(decoder, o.positional[0], format, lines);
-    const std::string section = o.Get("section", "");
-    std::string name = o.Get("name", "");
-    if (o.Has("by-suffix")) {
-        std::string owner;
-        if (!CatalogueSuffixOwner(section, SuffixOf(o.positional[0]), &owner))
-            return false;
-        if (!owner.empty())
-            name = owner;
-    }
-    bool found = false;
-    if (!CatalogueText(section, name, 0, format, &found))
-        return false;
-    if (!found) {
-        *code = 1;
-        WriteText(stderr, "velortrdcd: no format " + AnsiToUtf8(name.c_str()) + " in the catalogue\n");
-        return false;
-    }
-    return CheckFormat(decoder, *format,
-                       "the catalogue's format " + AnsiToUtf8(name.empty() ? "Standard" : name.c_str()) + ": ");
-}
-
-// Usage errors of the format options; empty when there is none.
+// Usage errors of the format and output options; empty when there is none.
 std::string FormatOptionError(const ParsedOptions& o)
 {
-    if (o.Has("format") && TakesCatalogue(o))
-        return "--format goes without --name and --by-suffix";
-    if ((o.Has("section") || o.Has("ini")) && !TakesCatalogue(o))
-        return "--section and --ini go with --name or --by-suffix";
+    const std::string catalogue = CatalogueOptionError(o);
+    if (!catalogue.empty())
+        return catalogue;
     const std::string output = o.Get("output", "text");
     if (output != "text" && output != "json" && output != "csv" && output != "geojson")
         return "--output is text, json, csv or geojson";
@@ -194,21 +101,17 @@ void ModuleToInternal(double* x, double* y, double fileX, double fileY, short sy
 bool GeoJsonSettings(const ParsedOptions& o, IVelorTrDcd* decoder, const std::string& format, GeoJsonOptions* g,
                      int* code)
 {
-    PointFormat* model = NewPointFormat();
-    if (!model)
+    FormatFacts facts;
+    if (!ReadFormatFacts(decoder, format, &facts))
         return false;
-    uint32_t result = 0;
-    decoder->ParseFormat(model, format.c_str(), &result, nullptr);
-    g->coordSystem = model->coordSystem;
-    g->hasZ = std::find(model->fields.begin(), model->fields.end(), FieldKind(2)) != model->fields.end();
-    DeletePointFormat(model);
+    g->coordSystem = facts.coordSystem;
+    g->hasZ = facts.hasZ;
     g->crs = o.Get("crs", "5514") != "none";
     g->points = o.Has("points");
     g->toInternal = ModuleToInternal;
     if (g->coordSystem >= 0 && g->coordSystem <= 7)
         return true;
-    const char* advice = "name the file's system in the format with \"sys=N\" (0 to 7; sys=0 for S-JTSK "
-                         "with Y and X as the file has them), for example --format \"Y X Z sys=0\"";
+    const std::string advice = SystemAdvice();
     if (o.Get("crs", "") == "5514") {
         WriteText(stderr, std::string("velortrdcd: --crs 5514: the format names no coordinate system; ") + advice +
                               "\n");

@@ -6,6 +6,10 @@
 #include <vector>
 
 const int kExitUsage = 64;
+// The build lacks what the command needs (convert without GDAL).
+const int kExitUnavailable = 69;
+// The output cannot be created or written.
+const int kExitCannotWrite = 73;
 
 typedef std::vector<std::string> Args;
 
@@ -19,6 +23,7 @@ int RunLanguage(const Args& args, const char* usage);
 int RunCatalogue(const Args& args, const char* usage);
 int RunFormatDialog(const Args& args, const char* usage);
 int RunGuess(const Args& args, const char* usage);
+int RunConvert(const Args& args, const char* usage);
 
 // Prints the message and the usage on stderr; returns kExitUsage.
 int UsageError(const std::string& message, const char* usage);

@@ -33,6 +33,23 @@ const Command kCommands[] = {
      "  Unknown commands: ask on the terminal, skip them, stop reading, or skip them silently.\n"
      "  Exit code: the reading's result (0 done, 1 cannot open, 2 cancelled, 3-9 bad line,\n"
      "  6 also for a format that does not read), 64 a usage error.\n"},
+    {"convert", RunConvert,
+     "velortrdcd convert FILE OUT [--format TEXT | --name NAME | --by-suffix] [--section NAME] [--ini PATH]\n"
+     "                     [--to CRS] [--driver NAME] [--layers polygons,points] [--overwrite] [--quiet]\n"
+     "  Reads a point file as read does (the same choice of format) and writes it through\n"
+     "  GDAL: a layer \"polygons\" (a LineString each, a Polygon when closed with three points\n"
+     "  or more, a Point for one point; the header's values as fields) and a layer \"points\"\n"
+     "  (a Point each with its name, codes, numbers and flags, and its polygon). The driver\n"
+     "  by OUT's suffix: .gpkg .shp .dxf .kml .fgb .csv .geojson .gml, or --driver NAME.\n"
+     "  GeoPackage, KML and GML hold both layers; GeoJSON, CSV and DXF one layer of both\n"
+     "  (field \"layer\"); FlatGeobuf a file per layer (OUT_polygons.fgb, OUT_points.fgb);\n"
+     "  Shapefile a file per layer and geometry type (OUT_polygons_linestring.shp, ...).\n"
+     "  With \"sys=\" in the format the points are in EPSG:5514, or in --to CRS (anything GDAL\n"
+     "  takes: EPSG:4326, WKT, PROJ); KML is always WGS 84. Without \"sys=\" the file's values\n"
+     "  are written with no system; --to and KML are then usage errors. An existing OUT\n"
+     "  is kept unless --overwrite. Exit code: 0 done, 1 cannot open, 3-9 the reading stopped\n"
+     "  (what was read is written), 6 a format that does not read, 64 a usage error,\n"
+     "  69 a build without GDAL, 73 the output cannot be written (none is left).\n"},
     {"guess", RunGuess,
      "velortrdcd guess FILE [--output text|json]\n"
      "  Finds the format of a point file from the file itself: the fields in line order with\n"

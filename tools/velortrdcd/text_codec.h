@@ -25,3 +25,6 @@ void PrepareStreams();
 
 // Whether stdin is an interactive terminal.
 bool StdinIsTerminal();
+
+// Whether stderr is an interactive terminal.
+bool StderrIsTerminal();

@@ -79,3 +79,8 @@ bool StdinIsTerminal()
 {
     return isatty(0) != 0;
 }
+
+bool StderrIsTerminal()
+{
+    return isatty(2) != 0;
+}

@@ -94,3 +94,8 @@ bool StdinIsTerminal()
 {
     return _isatty(_fileno(stdin)) != 0;
 }
+
+bool StderrIsTerminal()
+{
+    return _isatty(_fileno(stderr)) != 0;
+}
