@@ -58,7 +58,9 @@ void CDecodeTxLine::BuildPositional(DecodeCommand& command)
         if (param.counter && std::find(command.counters.begin(), command.counters.end(), param.counter) ==
                                  command.counters.end())
             command.counters.push_back(param.counter);
-        param.keywordStart = static_cast<uint8_t>(textkeys::Upper(table, param.keyword.GetString()[0]));
+        const char* keyword = param.keyword.GetString();
+        param.keywordStart = static_cast<uint8_t>(textkeys::Upper(table, keyword[0]));
+        param.keywordSecond = keyword[0] ? static_cast<uint8_t>(textkeys::Upper(table, keyword[1])) : 0;
         if (param.keywordStart)
             command.keywordStarts[param.keywordStart] = true;
     }
@@ -100,7 +102,9 @@ uint32_t CDecodeTxLine::DecodeValues(DecodeCommand& command, const char** positi
         if (static_cast<unsigned char>(*p) >= keywordThreshold && command.keywordStarts[start]) {
             for (const DecodeParam& param : command.params) {
                 const char* after = nullptr;
-                if (param.keywordStart == start && StartsWithNoCase(p, param.keyword, &after)) {
+                if (param.keywordStart == start &&
+                    (param.keywordSecond == 0 || param.keywordSecond == textkeys::Upper(table, p[1])) &&
+                    StartsWithNoCase(p, param.keyword, &after)) {
                     chosen = &param;
                     p = after;
                     cursor = command.positional.size();

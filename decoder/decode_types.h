@@ -15,6 +15,7 @@ struct DecodeParam {
     uint32_t keywordOnly = 0;     // nonzero: only after its keyword
     CString keyword;              // upper case; may be empty
     uint8_t keywordStart = 0;     // its first character in upper case, 0 for none (set with positional)
+    uint8_t keywordSecond = 0;    // its second one, 0 for a keyword of one character
     // For integers of a point line: the bytes of the member that takes the
     // value (4, or 2 and 1 for the record's short members), whose range the
     // value must fit.
