@@ -16,9 +16,10 @@ import tempfile
 
 from osgeo import gdal, ogr, osr
 
+from case_checks import check, summary
+
 gdal.UseExceptions()
 tool, examples = sys.argv[1], sys.argv[2]
-passed = failed = 0
 SANITIZER = ("AddressSanitizer", "LeakSanitizer", "runtime error:")
 
 
@@ -28,14 +29,6 @@ def run(work, *args):
     return result.returncode, err
 
 
-def check(name, condition, detail=""):
-    global passed, failed
-    if condition:
-        passed += 1
-        print("ok   " + name)
-    else:
-        failed += 1
-        print("FAIL " + name + ("\n  " + str(detail)[:1200] if detail else ""))
 
 
 def put(work, name, lines):
@@ -312,8 +305,7 @@ def main():
         example_cases(work)
     finally:
         shutil.rmtree(work, ignore_errors=True)
-    print("%d passed, %d failed" % (passed, failed))
-    return 1 if failed else 0
+    return summary()
 
 
 sys.exit(main())

@@ -13,9 +13,10 @@ import subprocess
 import sys
 import tempfile
 
+from case_checks import check, summary
+
 tool, examples = sys.argv[1], sys.argv[2]
 runner = [a for a in sys.argv[3:4] if a]
-passed = failed = 0
 
 # One physical point in the internal JTSK orientation.
 JX, JY, JZ = 1181215.5, 744120.25, 726.5
@@ -29,14 +30,6 @@ def run(work, *args):
     return result.returncode, result.stdout.decode("utf-8"), result.stderr.decode("utf-8", "replace")
 
 
-def check(name, condition, detail=""):
-    global passed, failed
-    if condition:
-        passed += 1
-        print("ok   " + name)
-    else:
-        failed += 1
-        print("FAIL " + name + ("\n  " + detail[:800] if detail else ""))
 
 
 def geojson(work, name, *options):
@@ -58,8 +51,7 @@ def main():
         cases(work)
     finally:
         shutil.rmtree(work, ignore_errors=True)
-    print("%d passed, %d failed" % (passed, failed))
-    return 1 if failed else 0
+    return summary()
 
 
 def cases(work):

@@ -14,9 +14,10 @@ import subprocess
 import sys
 import tempfile
 
+from case_checks import check, summary
+
 tool, examples = sys.argv[1], sys.argv[2]
 runner = [a for a in sys.argv[3:4] if a]
-passed = failed = 0
 
 
 def run(work, *args):
@@ -24,14 +25,6 @@ def run(work, *args):
     return result.returncode, result.stdout.decode("utf-8"), result.stderr.decode("utf-8", "replace")
 
 
-def check(name, condition, detail=""):
-    global passed, failed
-    if condition:
-        passed += 1
-        print("ok   " + name)
-    else:
-        failed += 1
-        print("FAIL " + name + ("\n  " + str(detail)[:900] if detail else ""))
 
 
 # Points of the Lipno area in S-JTSK: name, Y, X, Z, code (codes with blanks
@@ -237,5 +230,4 @@ with tempfile.TemporaryDirectory() as work:
     code, out, err = run(work, "read", os.path.join(examples, "survey.txt"), "--output", "geojson")
     check("a recognised S-JTSK file lands in EPSG:5514", code == 0 and "EPSG::5514" in out, out[:300] + err)
 
-print(f"{passed} passed, {failed} failed")
-sys.exit(1 if failed else 0)
+sys.exit(summary())

@@ -48,15 +48,6 @@ std::string WritableDrivers()
     return names;
 }
 
-std::string SuffixOfOut(const std::string& path)
-{
-    const size_t dot = path.rfind('.');
-    const size_t separator = path.find_last_of("\\/");
-    if (dot == std::string::npos || (separator != std::string::npos && separator > dot))
-        return std::string();
-    return path.substr(dot + 1);
-}
-
 // The driver by --driver or by OUT's suffix; a usage error (empty: none).
 std::string ChooseDriver(const ParsedOptions& o, Request* r)
 {
@@ -74,7 +65,7 @@ std::string ChooseDriver(const ParsedOptions& o, Request* r)
                                          false, nullptr, HoldsStringLists(r->driver), nullptr, nullptr};
         return std::string();
     }
-    const DriverTraits* known = DriverForSuffix(SuffixOfOut(r->out));
+    const DriverTraits* known = DriverForSuffix(SuffixOf(r->out));
     if (!known)
         return "OUT " + r->out + ": no driver for its suffix; give OUT one of " +
                KnownSuffixes() + ", or name the driver with --driver" + unknown;

@@ -11,16 +11,6 @@
 
 namespace {
 
-// The text after the last '.' of the file name, as the catalogue takes it.
-std::string SuffixOf(const std::string& path)
-{
-    const size_t dot = path.rfind('.');
-    const size_t separator = path.find_last_of("\\/");
-    if (dot == std::string::npos || (separator != std::string::npos && separator > dot))
-        return std::string();
-    return path.substr(dot + 1);
-}
-
 // The format guessed from the file, announced on stderr; the built-in
 // format when the module cannot guess (a file that cannot be opened is left
 // to the reading, which says so).
@@ -55,6 +45,15 @@ bool FileFormat(IVelorTrDcd* decoder, const std::string& path, std::string* form
 }
 
 } // namespace
+
+std::string SuffixOf(const std::string& path)
+{
+    const size_t dot = path.rfind('.');
+    const size_t separator = path.find_last_of("\\/");
+    if (dot == std::string::npos || (separator != std::string::npos && separator > dot))
+        return std::string();
+    return path.substr(dot + 1);
+}
 
 bool TakesCatalogue(const ParsedOptions& o)
 {

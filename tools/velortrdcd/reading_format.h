@@ -16,6 +16,10 @@ struct GuessedLines {
     uint32_t last = 0;
 };
 
+// The text after the last '.' of a path's file name ("" for none), as the
+// catalogue and the output drivers take a suffix.
+std::string SuffixOf(const std::string& path);
+
 // Whether the options take the format from the catalogue (--name, --by-suffix).
 bool TakesCatalogue(const ParsedOptions& o);
 
