@@ -360,6 +360,12 @@ printf '1 2 3\n' >"$work/pts.lng"
 run "" -- catalogue put LongExt "$longfmt" --ext "lng" --ini "$work/terx.ini"
 run "" -- read "$work/pts.lng" --by-suffix --ini "$work/terx.ini" --output json
 check "read --by-suffix: the catalogue's long format read whole" eval '[ $code = 0 ] && has "$out" "\"z\":3"'
+# A build without GDAL keeps the command and says what it can do instead.
+if [ "${VELOR_TOOL_HAS_GDAL:-OFF}" != ON ]; then
+  run "" -- convert survey.txt "$work/out.gpkg"
+  check "convert without GDAL: exit 69, says so and names the GeoJSON output" eval '[ $code = 69 ] &&
+    [ -z "$out" ] && has "$err" "no GDAL" && has "$err" "--output geojson" && [ ! -e "$work/out.gpkg" ]'
+fi
 rm -rf "$work"
 
 echo "$passed passed, $failed failed"
