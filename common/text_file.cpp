@@ -1,6 +1,7 @@
 // The reader's buffer and the splitting of a file into lines.
 #include "common/text_file.h"
 
+#include <cstdint>
 #include <cstring>
 
 namespace {
@@ -8,6 +9,35 @@ namespace {
 // Small enough buffers are raised to this: the encoding mark and one UTF-16
 // unit must fit.
 const UINT kMinimumBufferSize = 4;
+
+const uint64_t kEveryByte = 0x0101010101010101ULL;
+const uint64_t kTopBits = 0x8080808080808080ULL;
+
+// Whether any byte of word is zero (exact: no byte is reported falsely).
+bool HasZeroByte(uint64_t word)
+{
+    return ((word - kEveryByte) & ~word & kTopBits) != 0;
+}
+
+// The first CR or LF from p on, or stop when there is none; every byte
+// passed over has its top bit ORed into high. Eight bytes at a time while
+// a whole word lies before stop.
+const char* LineEnd(const char* p, const char* stop, uint64_t& high)
+{
+    uint64_t seen = 0;
+    while (stop - p >= 8) {
+        uint64_t word;
+        std::memcpy(&word, p, sizeof word);
+        if (HasZeroByte(word ^ ('\r' * kEveryByte)) || HasZeroByte(word ^ ('\n' * kEveryByte)))
+            break;
+        seen |= word;
+        p += 8;
+    }
+    while (p < stop && *p != '\r' && *p != '\n')
+        seen |= static_cast<unsigned char>(*p++);
+    high |= seen & kTopBits;
+    return p;
+}
 
 } // namespace
 
@@ -87,32 +117,42 @@ bool TextLineSource::Fill(ReadFunction read, void* context)
 
 BOOL TextLineSource::ReadLine(CString& line, ReadFunction read, void* context)
 {
-    line.SetString(nullptr, 0); // keeps the line's storage
     if (encoding_ == kTextSingleByte) {
         if (!ReadBytes(line, read, context))
             return FALSE;
-        Utf8ToAnsi(line);
+        if (!lineAscii_)
+            Utf8ToAnsi(line);
         return TRUE;
     }
+    line.SetString(nullptr, 0); // keeps the line's storage
     if (!ReadUnits(read, context))
         return FALSE;
     WideToNarrow(line, CP_ACP);
     return TRUE;
 }
 
-// One line of a single-byte file, appended to line as it stands.
+// One line of a single-byte file, into line as it stands.
 bool TextLineSource::ReadBytes(CString& line, ReadFunction read, void* context)
 {
     bool any = false;
+    uint64_t high = 0;
+    lineAscii_ = true;
     for (;;) {
-        if (pos_ == end_ && !Fill(read, context))
+        if (pos_ == end_ && !Fill(read, context)) {
+            if (!any)
+                line.SetString(nullptr, 0); // no line: an empty text, its storage kept
             return any;
+        }
         const char* const start = buffer_ + pos_;
         const char* const stop = buffer_ + end_;
-        const char* p = start;
-        while (p < stop && *p != '\r' && *p != '\n')
-            ++p;
-        line.Append(start, static_cast<int>(p - start));
+        const char* p = LineEnd(start, stop, high);
+        lineAscii_ = high == 0;
+        // A line that lies whole in the buffer is one copy into the line's
+        // storage; one across refills is put together piece by piece.
+        if (any)
+            line.Append(start, static_cast<int>(p - start));
+        else
+            line.SetString(start, static_cast<int>(p - start));
         any = true;
         if (p == stop) {
             pos_ = end_;

@@ -75,6 +75,7 @@ private:
     UINT pos_ = 0; // next byte to read
     UINT end_ = 0; // end of the valid bytes
     TextEncoding encoding_ = kTextSingleByte;
+    bool lineAscii_ = true; // the line ReadBytes took holds no byte above 0x7F
     char probe_[kEncodingProbeSize]; // the file's first bytes, handed out before the rest
     UINT probePos_ = 0;
     UINT probeEnd_ = 0;

@@ -109,6 +109,14 @@ TEST_F(TextFileTest, SingleByteLinesConvertOnlyWhenStrictUtf8)
     // are not UTF-8: returned unchanged.
     for (const char* bad : {"\xC0\xAF", "\xED\xA0\x80", "x\xC4", "\xF4\x90\x80\x80", "\xE0\x80\x80"})
         EXPECT_EQ(ReadAll(bad), (Lines{bad})) << bad;
+    // The character at every place of a line's eight-byte words, and a
+    // line end right after it.
+    for (size_t at = 0; at <= 17; ++at) {
+        const std::string before(at, 'a'), after(17 - at, 'b');
+        EXPECT_EQ(ReadAll(before + "\xC5\x99" + after + "\r\n" + before + "\xC4\x8D\nz"),
+                  (Lines{before + "\xF8" + after, before + "\xE8", "z"}))
+            << at;
+    }
     EXPECT_FALSE(IsStrictUtf8(reinterpret_cast<const unsigned char*>("\xF8\x88\x80\x80\x80"), 5));
     EXPECT_TRUE(IsStrictUtf8(reinterpret_cast<const unsigned char*>("\xF0\x9F\x98\x80"), 4));
 }
@@ -128,8 +136,9 @@ TEST_F(TextFileTest, ThreeLineEnds)
 TEST_F(TextFileTest, LinesAreWholeWhateverTheBufferSize)
 {
     const std::string longLine(300, 'L');
-    const std::string text = "ab\r\n" + longLine + "\r\ncd\r\r\nef\n\xC4\x8D" + longLine + "\r";
-    const Lines single = {"ab", longLine, "cd", "", "ef", "\xE8" + longLine};
+    const std::string text =
+        "ab\r\n" + longLine + "\r\ncd\r\r\nef\n\xC4\x8D" + longLine + "\r" + longLine + "\xC5\x99\n";
+    const Lines single = {"ab", longLine, "cd", "", "ef", "\xE8" + longLine, longLine + "\xF8"};
     std::u16string wide = u"ab\r\n";
     wide += std::u16string(longLine.begin(), longLine.end()) + u"\r\nx\u0159\r";
     const Lines units = {"ab", longLine, "x\xF8"};
