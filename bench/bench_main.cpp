@@ -1,5 +1,6 @@
 // The benchmark program: Google Benchmark's own command line and output,
 // and the child side of the point-file memory measurement.
+#include "bench/heap_state.h"
 #include "bench/point_file_bench.h"
 #include "bench/point_file_gen.h"
 
@@ -14,6 +15,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
         return 1;
+    bench::KeepFreedMemory();
 #ifdef _WIN32
     benchmark::AddCustomContext("velor_build", "windows");
 #else

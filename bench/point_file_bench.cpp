@@ -6,6 +6,7 @@
 // the result it keeps, not the reading.
 #include "bench/point_file_bench.h"
 
+#include "bench/heap_state.h"
 #include "bench/memory_probe.h"
 #include "bench/point_file_gen.h"
 #include "bench/reference_reader.h"
@@ -16,12 +17,14 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
+#include <vector>
 
 namespace bench {
 
@@ -136,6 +139,7 @@ void SetCounters(benchmark::State& state, const PointFile& file, const char* mod
 
 const PointFile* FileFor(benchmark::State& state)
 {
+    FreshHeap();
     const PointFile& file = GetPointFile(static_cast<long>(state.range(0)));
     if (file.bytes == 0) {
         state.SkipWithError("the point file could not be written");
@@ -175,6 +179,51 @@ void ReferenceReadBench(benchmark::State& state)
     SetCounters(state, *file, "reference");
 }
 
+// The system and the reference reader in turns on the same file, each
+// reading timed on its own and the order swapped every turn. This machine
+// has slow spells that last seconds and slow everything down by up to two
+// times; one turn takes a fraction of a second, so a spell falls on both
+// readers of a turn, and the median of the turns' ratios is the figure the
+// target is checked by.
+void PairedReadBench(benchmark::State& state)
+{
+    const PointFile* file = FileFor(state);
+    if (!file)
+        return;
+    CDecodeTxLine* d = new CDecodeTxLine(nullptr);
+    d->EnableErrorMessages(0);
+    const char* path = file->path.c_str();
+    if (!Agrees(ReadWithSystem(*d, path, true, [] {}), *file) || !Agrees(ReadWithReference(path, true, [] {}), *file)) {
+        state.SkipWithError("a reader did not read the file as generated");
+        d->NondelegatingRelease();
+        return;
+    }
+    typedef std::chrono::steady_clock Clock;
+    auto seconds = [](Clock::time_point from) { return std::chrono::duration<double>(Clock::now() - from).count(); };
+    std::vector<double> ratios;
+    double systemTime = 0, referenceTime = 0;
+    for (auto _ : state) {
+        double turn[2] = {0, 0}; // system, reference
+        for (int k = 0; k < 2; ++k) {
+            const bool system = (k == 0) == (ratios.size() % 2 == 0);
+            const Clock::time_point start = Clock::now();
+            benchmark::DoNotOptimize(system ? ReadWithSystem(*d, path, false, [] {}).points
+                                            : ReadWithReference(path, false, [] {}).points);
+            turn[system ? 0 : 1] = seconds(start);
+        }
+        systemTime += turn[0];
+        referenceTime += turn[1];
+        ratios.push_back(turn[0] / turn[1]);
+    }
+    d->NondelegatingRelease();
+    std::sort(ratios.begin(), ratios.end());
+    const size_t n = ratios.size();
+    state.counters["ratio"] = n % 2 ? ratios[n / 2] : (ratios[n / 2 - 1] + ratios[n / 2]) / 2;
+    state.counters["system_ms"] = systemTime * 1e3 / static_cast<double>(n);
+    state.counters["reference_ms"] = referenceTime * 1e3 / static_cast<double>(n);
+    state.counters["points"] = static_cast<double>(file->dataLines);
+}
+
 void ReadLinesBench(benchmark::State& state)
 {
     const PointFile* file = FileFor(state);
@@ -198,6 +247,7 @@ void Sizes(benchmark::internal::Benchmark* b)
 
 BENCHMARK(ReadPointFileBench)->Name("ReadPointFile")->Apply(Sizes);
 BENCHMARK(ReferenceReadBench)->Name("ReferenceRead")->Apply(Sizes);
+BENCHMARK(PairedReadBench)->Name("PairedRead")->Arg(1000000)->Unit(benchmark::kMillisecond)->MinTime(2.0);
 BENCHMARK(ReadLinesBench)->Name("ReadLines")->Apply(Sizes);
 
 } // namespace

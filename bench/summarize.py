@@ -16,6 +16,7 @@ MISS (a figure that is missing from the run is MISS too); the script exits
 with 3 when any target is missed (1 is Python's own failure)."""
 
 import json
+import re
 import sys
 
 UNIT_NS = {"ns": 1.0, "us": 1e3, "ms": 1e6, "s": 1e9}
@@ -28,6 +29,10 @@ def load(path):
         data = json.load(f)
     runs, medians = {}, {}
     for b in data.get("benchmarks", []):
+        # A benchmark with its own minimum time is known by its plain name.
+        for key in ("name", "run_name"):
+            if key in b:
+                b[key] = re.sub(r"/min_time:[0-9.]+", "", b[key])
         if b.get("run_type", "iteration") == "iteration":
             runs.setdefault(b.get("run_name", b["name"]), b)
         elif b.get("aggregate_name") == "median":
@@ -239,6 +244,20 @@ def bytes_per_point(run):
     return (held - base) / run["points"] if held is not None and base is not None else None
 
 
+def heap_floor(native, wine, big):
+    """What the shared heap alone puts under ReadPointFile's Wine / native:
+    HeapBlocks allocates and frees one block per point, the name every point
+    keeps. The floor is native ReadPointFile with its heap blocks costing
+    what they cost under Wine."""
+    read, blocks = native.get("ReadPointFile" + big), native.get("HeapBlocks" + big)
+    wine_blocks = wine.get("HeapBlocks" + big)
+    if not (read and blocks and wine_blocks):
+        return []
+    floor = (ns(read) - ns(blocks) + ns(wine_blocks)) / ns(read)
+    return [[f"HeapBlocks{big} (a name's block per point) Wine / native", ratio(ns(wine_blocks), ns(blocks))],
+            [f"ReadPointFile{big} Wine / native with only the heap at Wine's cost", f"{floor:.2f}"]]
+
+
 def targets(builds):
     native = builds[0][1]
     rows, missed = [], 0
@@ -252,8 +271,9 @@ def targets(builds):
                      "PASS" if ok else "MISS"])
 
     big = f"/{SIZES[-1]}"
-    check(f"ReadPointFile{big} / reference reader", over(ns(native.get("ReadPointFile" + big)),
-                                                         ns(native.get("ReferenceRead" + big))), 2.0)
+    # Timed in turns (PairedRead): the two benchmarks' own medians are taken
+    # seconds apart, and the machine's slow spells fall on one or the other.
+    check(f"ReadPointFile{big} / reference reader, in turns", counter(native.get("PairedRead" + big), "ratio"), 2.0)
     if len(builds) > 1:
         wine = builds[1][1]
         check(f"ReadPointFile{big} Wine / native", over(ns(wine.get("ReadPointFile" + big)),
@@ -282,6 +302,12 @@ def targets(builds):
             for e in EXPRESSIONS if native.get(f"MuParser/parse_eval/{e}")]
     info.append(["Variables/50000 / Trivial/50000 per expression",
                  ratio(per_item(native.get("Variables/50000")), per_item(native.get("Trivial/50000")))])
+    info.append([f"ReadPointFile{big} / reference reader, medians of separate runs",
+                 ratio(ns(native.get("ReadPointFile" + big)), ns(native.get("ReferenceRead" + big)))])
+    if len(builds) > 1:
+        info.append([f"ReadPointFile{big} / reference reader under Wine, in turns",
+                     num(counter(builds[1][1].get("PairedRead" + big), "ratio"), 2)])
+        info += heap_floor(native, builds[1][1], big)
     table("For comparison (no target)", ["figure", "ratio"], info)
     return missed
 
