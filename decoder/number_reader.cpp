@@ -91,31 +91,28 @@ bool IsExponentMark(char c)
 }
 
 // The decimal text of a number: its integer and fraction digits, and the
-// exponent that follows them.
+// exponent that follows them. While the digits are scanned, the first
+// kExactDecimalDigits of them are gathered into mantissa as well.
 struct DecimalText {
     const char* integerBegin;
     const char* integerEnd;
     const char* fractionBegin;
     const char* fractionEnd;
     long exponent;
+    uint64_t mantissa;
+    long digits; // integer and fraction digits, leading zeros included, up to one past the limit
 };
 
 // The value of a short number by the exact path, when it applies.
 bool ComposeExact(const DecimalText& t, double* value)
 {
-    const long integers = t.integerEnd - t.integerBegin, fractions = t.fractionEnd - t.fractionBegin;
-    if (integers + fractions > kExactDecimalDigits)
+    if (t.digits > kExactDecimalDigits)
         return false;
-    uint64_t mantissa = 0;
-    for (const char* d = t.integerBegin; d < t.integerEnd; ++d)
-        mantissa = mantissa * 10 + static_cast<unsigned>(*d - '0');
-    for (const char* d = t.fractionBegin; d < t.fractionEnd; ++d)
-        mantissa = mantissa * 10 + static_cast<unsigned>(*d - '0');
-    if (mantissa == 0) {
+    if (t.mantissa == 0) {
         *value = 0.0;
         return true;
     }
-    return ExactDecimal(mantissa, t.exponent - fractions, value);
+    return ExactDecimal(t.mantissa, t.exponent - (t.fractionEnd - t.fractionBegin), value);
 }
 
 double ComposeText(const DecimalText& t, bool* overflow)
@@ -132,10 +129,16 @@ double ComposeText(const DecimalText& t, bool* overflow)
     return Compose(digits, t.exponent, overflow);
 }
 
-const char* SkipDigits(const char* q)
+// Passes over the digits at q, each one counted in t and, while there are
+// no more than the exact path takes, added to its mantissa.
+const char* TakeDigits(const char* q, DecimalText& t)
 {
-    while (IsDigit(*q))
-        ++q;
+    for (; IsDigit(*q); ++q) {
+        if (t.digits < kExactDecimalDigits)
+            t.mantissa = t.mantissa * 10 + static_cast<unsigned>(*q - '0');
+        if (t.digits <= kExactDecimalDigits)
+            ++t.digits; // stops one past the limit: too many for the exact path
+    }
     return q;
 }
 
@@ -153,11 +156,12 @@ NumberRead ReadNumber(const char* p, char decimal, char separatorChar)
     if (!IsDigit(*q))
         return result;
 
-    DecimalText text{q, SkipDigits(q), nullptr, nullptr, 0};
+    DecimalText text{q, nullptr, nullptr, nullptr, 0, 0, 0};
+    text.integerEnd = TakeDigits(q, text);
     q = text.fractionBegin = text.fractionEnd = text.integerEnd;
     if (*q == decimal) {
         text.fractionBegin = q + 1;
-        q = text.fractionEnd = SkipDigits(q + 1);
+        q = text.fractionEnd = TakeDigits(q + 1, text);
     }
     long exponent = 0;
     if (IsExponentMark(*q)) {
