@@ -91,8 +91,10 @@ bool IsExponentMark(char c)
 }
 
 // The decimal text of a number: its integer and fraction digits, and the
-// exponent that follows them. While the digits are scanned, the first
-// kExactDecimalDigits of them are gathered into mantissa as well.
+// exponent that follows them. While the digits are scanned they are gathered
+// into mantissa as well, which holds their value exactly as long as there
+// are no more of them than the exact path takes (beyond that it wraps, and
+// is not used).
 struct DecimalText {
     const char* integerBegin;
     const char* integerEnd;
@@ -100,13 +102,15 @@ struct DecimalText {
     const char* fractionEnd;
     long exponent;
     uint64_t mantissa;
-    long digits; // integer and fraction digits, leading zeros included, up to one past the limit
+
+    // Integer and fraction digits, leading zeros included.
+    long Digits() const { return (integerEnd - integerBegin) + (fractionEnd - fractionBegin); }
 };
 
 // The value of a short number by the exact path, when it applies.
-bool ComposeExact(const DecimalText& t, double* value)
+inline bool ComposeExact(const DecimalText& t, double* value)
 {
-    if (t.digits > kExactDecimalDigits)
+    if (t.Digits() > kExactDecimalDigits)
         return false;
     if (t.mantissa == 0) {
         *value = 0.0;
@@ -115,12 +119,10 @@ bool ComposeExact(const DecimalText& t, double* value)
     return ExactDecimal(t.mantissa, t.exponent - (t.fractionEnd - t.fractionBegin), value);
 }
 
-double ComposeText(const DecimalText& t, bool* overflow)
+// The long path, for the numbers the exact one declines: kept out of line,
+// so that the usual short number does not pay for its digit buffer.
+__attribute__((noinline)) double ComposeLong(const DecimalText& t, bool* overflow)
 {
-    *overflow = false;
-    double value = 0.0;
-    if (ComposeExact(t, &value))
-        return value;
     Digits digits;
     for (const char* d = t.integerBegin; d < t.integerEnd; ++d)
         digits.Add(*d, false);
@@ -129,16 +131,23 @@ double ComposeText(const DecimalText& t, bool* overflow)
     return Compose(digits, t.exponent, overflow);
 }
 
-// Passes over the digits at q, each one counted in t and, while there are
-// no more than the exact path takes, added to its mantissa.
-const char* TakeDigits(const char* q, DecimalText& t)
+inline double ComposeText(const DecimalText& t, bool* overflow)
 {
-    for (; IsDigit(*q); ++q) {
-        if (t.digits < kExactDecimalDigits)
-            t.mantissa = t.mantissa * 10 + static_cast<unsigned>(*q - '0');
-        if (t.digits <= kExactDecimalDigits)
-            ++t.digits; // stops one past the limit: too many for the exact path
-    }
+    *overflow = false;
+    double value = 0.0;
+    if (ComposeExact(t, &value))
+        return value;
+    return ComposeLong(t, overflow);
+}
+
+// Passes over the digits at q, gathering them into mantissa (one test per
+// digit: whether the value is exact is decided by their count afterwards).
+inline const char* TakeDigits(const char* q, uint64_t& mantissa)
+{
+    uint64_t m = mantissa;
+    for (; IsDigit(*q); ++q)
+        m = m * 10 + static_cast<unsigned>(*q - '0');
+    mantissa = m;
     return q;
 }
 
@@ -156,12 +165,12 @@ NumberRead ReadNumber(const char* p, char decimal, char separatorChar)
     if (!IsDigit(*q))
         return result;
 
-    DecimalText text{q, nullptr, nullptr, nullptr, 0, 0, 0};
-    text.integerEnd = TakeDigits(q, text);
+    DecimalText text{q, nullptr, nullptr, nullptr, 0, 0};
+    text.integerEnd = TakeDigits(q, text.mantissa);
     q = text.fractionBegin = text.fractionEnd = text.integerEnd;
     if (*q == decimal) {
         text.fractionBegin = q + 1;
-        q = text.fractionEnd = TakeDigits(q + 1, text);
+        q = text.fractionEnd = TakeDigits(q + 1, text.mantissa);
     }
     long exponent = 0;
     if (IsExponentMark(*q)) {
