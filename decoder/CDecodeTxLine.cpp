@@ -36,6 +36,7 @@ uint32_t CDecodeTxLine::ResetDefinitions()
     commands.clear();
     defaultCommand = nullptr;
     defaultIndex_ = -1;
+    prefixStarts_.reset();
     keywordThreshold = 0;
     return 0;
 }
@@ -61,6 +62,8 @@ DecodeCommand* CDecodeTxLine::AppendCommand(const char* prefix, uint32_t id, uin
     command.prefix = prefix;
     command.hasPrefix = !command.prefix.IsEmpty();
     command.prefixStart = static_cast<uint8_t>(textkeys::Upper(*GetCaseTable(), command.prefix.GetString()[0]));
+    if (command.hasPrefix)
+        prefixStarts_[command.prefixStart] = true;
     if (!prefix)
         defaultIndex_ = static_cast<long>(commands.size()) - 1;
     defaultCommand = defaultIndex_ >= 0 ? &commands[static_cast<size_t>(defaultIndex_)] : nullptr;

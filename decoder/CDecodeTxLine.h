@@ -4,11 +4,13 @@
 #pragma once
 
 #include "VelorTrDcd.h"
+#include "common/case_table.h"
 #include "decoder/decode_types.h"
 #include "decoder/line_scan.h"
 #include "decoder/polygon_header.h"
 #include "server/frame/component.h"
 
+#include <bitset>
 #include <vector>
 
 class CDecodeTxLine : public CComponent<CDecodeTxLine, IVelorTrDcd> {
@@ -66,16 +68,21 @@ public:
 
 private:
     DecodeCommand* AppendCommand(const char* prefix, uint32_t id, uint32_t paramsOf, uint32_t* status);
-    DecodeCommand* ChooseCommand(const char** position, uint32_t* commandId);
+    DecodeCommand* ChooseCommand(const CTabVelkaMala& table, const char** position, uint32_t* commandId);
+    DecodeCommand* LastDefault(uint32_t* commandId);
     DecodeCommand* ParamsCommand(DecodeCommand* command);
     void BuildPositional(DecodeCommand& command);
     void BeginPointLine();
     uint32_t FinishPointLine(PointRecord& rec);
-    uint32_t DecodeValues(DecodeCommand& command, const char** position, uint32_t* positional);
+    uint32_t DecodeValues(const CTabVelkaMala& table, DecodeCommand& command, const char** position,
+                          uint32_t* positional);
 
     // Where the default command stands in the table (-1: none); the table
     // may move when it grows.
     long defaultIndex_ = -1;
+    // The upper-case first characters of the commands' prefixes: a line that
+    // begins with none of them goes to the default command at once.
+    std::bitset<256> prefixStarts_;
     // The comment words with the bytes that can begin one.
     CommentWords comments_;
     // Where the ".np" and ".sp" lines of a point file put their values.

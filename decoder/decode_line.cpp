@@ -7,14 +7,16 @@
 
 #include <algorithm>
 
-DecodeCommand* CDecodeTxLine::ChooseCommand(const char** position, uint32_t* commandId)
+DecodeCommand* CDecodeTxLine::ChooseCommand(const CTabVelkaMala& table, const char** position, uint32_t* commandId)
 {
     if (commands.empty()) {
         uint32_t status = 0;
         AppendCommand("", 0, 0, &status);
     }
     // Only a command whose prefix begins with the line's first letter can match.
-    const unsigned start = textkeys::Upper(*GetCaseTable(), **position);
+    const unsigned start = textkeys::Upper(table, **position);
+    if (!prefixStarts_[start])
+        return LastDefault(commandId);
     for (size_t i = 0; i < commands.size(); ++i) {
         DecodeCommand& command = commands[i];
         if (!command.hasPrefix) {
@@ -28,6 +30,22 @@ DecodeCommand* CDecodeTxLine::ChooseCommand(const char** position, uint32_t* com
             *commandId = command.id;
             *position = after;
             return &command;
+        }
+    }
+    return defaultCommand;
+}
+
+// A line that no prefix matches: the last command without prefix decodes
+// it (as the full pass over the table would have found).
+DecodeCommand* CDecodeTxLine::LastDefault(uint32_t* commandId)
+{
+    for (size_t i = commands.size(); i-- > 0;) {
+        DecodeCommand& command = commands[i];
+        if (!command.hasPrefix) {
+            *commandId = command.id;
+            defaultIndex_ = static_cast<long>(i);
+            defaultCommand = &command;
+            break;
         }
     }
     return defaultCommand;
@@ -52,6 +70,8 @@ void CDecodeTxLine::BuildPositional(DecodeCommand& command)
     command.positional.clear();
     command.counters.clear();
     command.keywordStarts.reset();
+    command.keywordSingles.reset();
+    command.keywordPairs.reset();
     for (DecodeParam& param : command.params) {
         if (!param.keywordOnly)
             command.positional.push_back(&param);
@@ -63,6 +83,10 @@ void CDecodeTxLine::BuildPositional(DecodeCommand& command)
         param.keywordSecond = keyword[0] ? static_cast<uint8_t>(textkeys::Upper(table, keyword[1])) : 0;
         if (param.keywordStart)
             command.keywordStarts[param.keywordStart] = true;
+        if (param.keywordStart && !param.keywordSecond)
+            command.keywordSingles[param.keywordStart] = true;
+        if (param.keywordSecond)
+            command.keywordPairs[KeywordPair(param.keywordStart, param.keywordSecond)] = true;
     }
     command.positionalReady = true;
 }
@@ -70,14 +94,17 @@ void CDecodeTxLine::BuildPositional(DecodeCommand& command)
 void CDecodeTxLine::BeginPointLine()
 {
     vdFlag = nlFlag = ppFlag = false;
-    ttText.Empty();
-    etText.Empty();
+    if (!ttText.IsEmpty())
+        ttText.Empty();
+    if (!etText.IsEmpty())
+        etText.Empty();
     ppCount = stCount = ttCount = etCount = rCount = 0;
 }
 
 // Step by step through the values of the line, from *position. Returns the
 // error code (0 when the line ended, or a comment word ended it).
-uint32_t CDecodeTxLine::DecodeValues(DecodeCommand& command, const char** position, uint32_t* positional)
+uint32_t CDecodeTxLine::DecodeValues(const CTabVelkaMala& table, DecodeCommand& command, const char** position,
+                                     uint32_t* positional)
 {
     LineScan scan;
     scan.comments = &comments_;
@@ -90,7 +117,6 @@ uint32_t CDecodeTxLine::DecodeValues(DecodeCommand& command, const char** positi
         if (decimalComma)
             scan.decimal = ',';
     }
-    const CTabVelkaMala& table = *GetCaseTable();
     const char* p = *position;
     size_t cursor = 0;
     while (*p) {
@@ -99,11 +125,12 @@ uint32_t CDecodeTxLine::DecodeValues(DecodeCommand& command, const char** positi
             break;
         const DecodeParam* chosen = nullptr;
         const unsigned start = textkeys::Upper(table, *p);
-        if (static_cast<unsigned char>(*p) >= keywordThreshold && command.keywordStarts[start]) {
+        if (static_cast<unsigned char>(*p) >= keywordThreshold && command.keywordStarts[start] &&
+            (command.keywordSingles[start] || command.keywordPairs[KeywordPair(start, textkeys::Upper(table, p[1]))])) {
+            const unsigned second = textkeys::Upper(table, p[1]);
             for (const DecodeParam& param : command.params) {
                 const char* after = nullptr;
-                if (param.keywordStart == start &&
-                    (param.keywordSecond == 0 || param.keywordSecond == textkeys::Upper(table, p[1])) &&
+                if (param.keywordStart == start && (param.keywordSecond == 0 || param.keywordSecond == second) &&
                     StartsWithNoCase(p, param.keyword, &after)) {
                     chosen = &param;
                     p = after;
@@ -165,7 +192,8 @@ uint32_t CDecodeTxLine::DecodeLine(char* line, uint32_t* commandId, uint32_t* po
 
     p = SkipBlanks(p, 0);
     if (*p && !comments_.At(p)) {
-        DecodeCommand* chosen = ChooseCommand(&p, &id);
+        const CTabVelkaMala& table = *GetCaseTable();
+        DecodeCommand* chosen = ChooseCommand(table, &p, &id);
         if (chosen) {
             const char* behindPrefix = p;
             DecodeCommand& command = *ParamsCommand(chosen);
@@ -181,7 +209,7 @@ uint32_t CDecodeTxLine::DecodeLine(char* line, uint32_t* commandId, uint32_t* po
                 if (!fieldSeparator.IsEmpty())
                     p = chosen->hasPrefix ? behindPrefix : start;
             }
-            code = DecodeValues(command, &p, &positional);
+            code = DecodeValues(table, command, &p, &positional);
             if (code == kErrorNone && command.isPointLine) {
                 code = FinishPointLine(command.pointRecord ? *command.pointRecord : record);
             }

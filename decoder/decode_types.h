@@ -22,6 +22,14 @@ struct DecodeParam {
     uint8_t integerWidth = 4;
 };
 
+// The bit of a keyword's first two upper-case characters in a command's
+// keywordPairs (several pairs may share one: it only rules values out).
+const size_t kKeywordPairBits = 4096;
+inline size_t KeywordPair(unsigned first, unsigned second)
+{
+    return (first * 61 + second) % kKeywordPairBits;
+}
+
 struct DecodeCommand {
     uint32_t id = 0;
     uint32_t paramsOf = 0;        // the command whose parameters decode the line
@@ -36,6 +44,11 @@ struct DecodeCommand {
     // with the positional list: a value that starts with none of them is
     // not tried against each keyword.
     std::bitset<256> keywordStarts;
+    // The same for the keywords of one character, and for the first two
+    // characters of the longer ones (hashed, see KeywordPair): a value
+    // whose first two characters begin no keyword is not tried at all.
+    std::bitset<256> keywordSingles;
+    std::bitset<kKeywordPairBits> keywordPairs;
     bool positionalReady = false;
     // For a point line: the record whose values the after-work completes.
     PointRecord* pointRecord = nullptr;

@@ -117,6 +117,15 @@ TEST_F(Values, KeywordsAreFoundByTheirFirstLetterInAnyCase)
     d->AddParam(kValueNumber, 1, &late, nullptr, "w=");
     EXPECT_EQ(Decode("W=8").positional, 0u);
     EXPECT_EQ(late, 8.0);
+    // A keyword of one character, and one whose second letter is found in
+    // any case as well.
+    double single = 0, second = 0;
+    d->AddParam(kValueNumber, 1, &single, nullptr, "@");
+    d->AddParam(kValueNumber, 1, &second, nullptr, "z\xC8=");
+    EXPECT_EQ(Decode("zc=5 @9 Z\xE8=4").error, kErrorNone);
+    EXPECT_EQ(single, 9.0);
+    EXPECT_EQ(second, 4.0);
+    EXPECT_STREQ(text, "zc=5");
 }
 
 TEST_F(Values, KeywordOnlyTextOnACommandLine)
