@@ -13,29 +13,54 @@ const UINT kMinimumBufferSize = 4;
 const uint64_t kEveryByte = 0x0101010101010101ULL;
 const uint64_t kTopBits = 0x8080808080808080ULL;
 
-// Whether any byte of word is zero (exact: no byte is reported falsely).
-bool HasZeroByte(uint64_t word)
+// The top bit of each zero byte of word, exact up to its first zero byte
+// (above that a byte may be marked falsely).
+uint64_t ZeroBytes(uint64_t word)
 {
-    return ((word - kEveryByte) & ~word & kTopBits) != 0;
+    return (word - kEveryByte) & ~word & kTopBits;
 }
 
+// The bytes of a word lie in memory order from its lowest byte up.
+const bool kLittleEndian = __BYTE_ORDER__ == __ORDER_LITTLE_ENDIAN__;
+
+// What the bytes of a line hold, gathered while its end is looked for.
+struct LineBytes {
+    uint64_t high = 0; // the top bits of every byte, ORed together
+    bool nul = false;  // a NUL byte
+};
+
 // The first CR or LF from p on, or stop when there is none; every byte
-// passed over has its top bit ORed into high. Eight bytes at a time while
-// a whole word lies before stop.
-const char* LineEnd(const char* p, const char* stop, uint64_t& high)
+// passed over goes into seen. Eight bytes at a time while a whole word lies
+// before stop.
+const char* LineEnd(const char* p, const char* stop, LineBytes& seen)
 {
-    uint64_t seen = 0;
+    uint64_t high = 0, zero = 0;
     while (stop - p >= 8) {
         uint64_t word;
         std::memcpy(&word, p, sizeof word);
-        if (HasZeroByte(word ^ ('\r' * kEveryByte)) || HasZeroByte(word ^ ('\n' * kEveryByte)))
-            break;
-        seen |= word;
+        const uint64_t ends = ZeroBytes(word ^ ('\r' * kEveryByte)) | ZeroBytes(word ^ ('\n' * kEveryByte));
+        if (ends) {
+            if (!kLittleEndian)
+                break;
+            // The lowest mark is the first line end: only the bytes before it
+            // belong to the line.
+            const unsigned at = static_cast<unsigned>(__builtin_ctzll(ends)) / 8;
+            const uint64_t before = at ? ~uint64_t{0} >> (64 - 8 * at) : 0;
+            seen.high |= (high | (word & before)) & kTopBits;
+            seen.nul = seen.nul || (zero | (ZeroBytes(word) & before)) != 0;
+            return p + at;
+        }
+        high |= word;
+        zero |= ZeroBytes(word);
         p += 8;
     }
-    while (p < stop && *p != '\r' && *p != '\n')
-        seen |= static_cast<unsigned char>(*p++);
-    high |= seen & kTopBits;
+    bool nul = false;
+    for (; p < stop && *p != '\r' && *p != '\n'; ++p) {
+        high |= static_cast<unsigned char>(*p);
+        nul = nul || *p == 0;
+    }
+    seen.high |= high & kTopBits;
+    seen.nul = seen.nul || nul || zero != 0;
     return p;
 }
 
@@ -120,11 +145,14 @@ BOOL TextLineSource::ReadLine(CString& line, ReadFunction read, void* context)
     if (encoding_ == kTextSingleByte) {
         if (!ReadBytes(line, read, context))
             return FALSE;
-        if (!lineAscii_)
+        if (!lineAscii_) {
             Utf8ToAnsi(line);
+            lineNul_ = true; // not looked for in a converted line
+        }
         return TRUE;
     }
     line.SetString(nullptr, 0); // keeps the line's storage
+    lineNul_ = true; // not looked for in a converted line
     if (!ReadUnits(read, context))
         return FALSE;
     WideToNarrow(line, CP_ACP);
@@ -135,8 +163,9 @@ BOOL TextLineSource::ReadLine(CString& line, ReadFunction read, void* context)
 bool TextLineSource::ReadBytes(CString& line, ReadFunction read, void* context)
 {
     bool any = false;
-    uint64_t high = 0;
+    LineBytes seen;
     lineAscii_ = true;
+    lineNul_ = false;
     for (;;) {
         if (pos_ == end_ && !Fill(read, context)) {
             if (!any)
@@ -145,8 +174,9 @@ bool TextLineSource::ReadBytes(CString& line, ReadFunction read, void* context)
         }
         const char* const start = buffer_ + pos_;
         const char* const stop = buffer_ + end_;
-        const char* p = LineEnd(start, stop, high);
-        lineAscii_ = high == 0;
+        const char* p = LineEnd(start, stop, seen);
+        lineAscii_ = seen.high == 0;
+        lineNul_ = seen.nul;
         // A line that lies whole in the buffer is one copy into the line's
         // storage; one across refills is put together piece by piece.
         if (any)

@@ -61,6 +61,9 @@ public:
 
     TextEncoding Encoding() const { return encoding_; }
     UINT BufferSize() const { return size_; }
+    // Whether the last line may hold a NUL: false only when its bytes were
+    // looked at as they were read and held none.
+    bool LineMayHoldNul() const { return lineNul_; }
 
 private:
     bool Fill(ReadFunction read, void* context);
@@ -76,6 +79,7 @@ private:
     UINT end_ = 0; // end of the valid bytes
     TextEncoding encoding_ = kTextSingleByte;
     bool lineAscii_ = true; // the line ReadBytes took holds no byte above 0x7F
+    bool lineNul_ = true;   // see LineMayHoldNul
     char probe_[kEncodingProbeSize]; // the file's first bytes, handed out before the rest
     UINT probePos_ = 0;
     UINT probeEnd_ = 0;
@@ -117,6 +121,8 @@ public:
     BOOL ReadLine(CString& line) { return source_.ReadLine(line, &ReadFrom, this); }
 
     TextEncoding Encoding() const { return source_.Encoding(); }
+    // Whether the last line may hold a NUL (false: it holds none).
+    bool LineMayHoldNul() const { return source_.LineMayHoldNul(); }
 
     CFileException m_fileError;
 

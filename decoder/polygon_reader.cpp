@@ -137,7 +137,9 @@ bool PolygonReader::HandleLine(uint32_t* result)
     const char* first = SkipBlanks(line_, 0);
     // A NUL would end the line for the decoder and cut it silently: the
     // line is a bad number at the NUL.
-    const void* nul = std::memchr(line_.GetString(), 0, static_cast<size_t>(line_.GetLength()));
+    const void* nul = file_.LineMayHoldNul()
+                          ? std::memchr(line_.GetString(), 0, static_cast<size_t>(line_.GetLength()))
+                          : nullptr;
     if (nul) {
         d_.lastError = 4;
         *result = Report(4, kTextBadNumber, static_cast<const char*>(nul));

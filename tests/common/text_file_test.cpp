@@ -121,6 +121,38 @@ TEST_F(TextFileTest, SingleByteLinesConvertOnlyWhenStrictUtf8)
     EXPECT_TRUE(IsStrictUtf8(reinterpret_cast<const unsigned char*>("\xF0\x9F\x98\x80"), 4));
 }
 
+// Whether each line of a file may hold a NUL, read with a buffer of the
+// given size.
+std::vector<bool> MayHoldNul(const std::string& path, UINT bufferSize = kTextFileBufferSize)
+{
+    CMVFile<CFile> file(bufferSize);
+    EXPECT_TRUE(file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyWrite, FALSE));
+    std::vector<bool> flags;
+    CString line;
+    while (file.ReadLine(line))
+        flags.push_back(file.LineMayHoldNul());
+    return flags;
+}
+
+TEST_F(TextFileTest, TellsWhichLinesMayHoldANul)
+{
+    typedef std::vector<bool> Flags;
+    // A NUL at every place of a line's eight-byte words, a line end right
+    // after it, and lines without one.
+    for (size_t at = 0; at <= 17; ++at) {
+        const std::string before(at, 'a'), after(17 - at, 'b');
+        const std::string text = before + '\0' + after + "\r\nno nul in this line at all\n" + before + '\0' + "\nz";
+        EXPECT_EQ(MayHoldNul(Write(text)), (Flags{true, false, true, false})) << at;
+    }
+    // A NUL in the first part of a line longer than the buffer, and in its last.
+    const std::string longLine(40, 'L');
+    EXPECT_EQ(MayHoldNul(Write("a" + std::string(1, '\0') + longLine + "\n" + longLine + "\n" + longLine + '\0'), 8),
+              (Flags{true, false, true}));
+    // Lines that were converted are not looked at.
+    EXPECT_EQ(MayHoldNul(Write("\xC5\x99 1 2\nplain\n")), (Flags{true, false}));
+    EXPECT_EQ(MayHoldNul(Write(Utf16(u"a\r\nb", false))), (Flags{true, true}));
+}
+
 TEST_F(TextFileTest, ThreeLineEnds)
 {
     EXPECT_EQ(ReadAll("a\rb\nc\r\nd"), (Lines{"a", "b", "c", "d"}));
