@@ -48,6 +48,11 @@ void StoreText(CString* target, const char* begin, const char* end, bool collect
     if (!target)
         return;
     const int old = collect && !target->IsEmpty() ? target->GetLength() + 1 : 0;
+    const size_t count = static_cast<size_t>(end - begin);
+    if (!old && !std::memchr(begin, '\\', count)) {
+        target->SetString(begin, static_cast<int>(count)); // nothing to take out: one copy
+        return;
+    }
     char* out = target->GetBuffer(BufferFor(old, static_cast<int>(end - begin)));
     char* w = out + old;
     if (old)
