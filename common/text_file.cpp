@@ -143,12 +143,9 @@ bool TextLineSource::Fill(ReadFunction read, void* context)
 BOOL TextLineSource::ReadLine(CString& line, ReadFunction read, void* context)
 {
     if (encoding_ == kTextSingleByte) {
-        if (!ReadBytes(line, read, context))
+        if (!ReadBytes(line, read, context, nullptr))
             return FALSE;
-        if (!lineAscii_) {
-            Utf8ToAnsi(line);
-            lineNul_ = true; // not looked for in a converted line
-        }
+        ConvertBytes(line);
         return TRUE;
     }
     line.SetString(nullptr, 0); // keeps the line's storage
@@ -159,8 +156,57 @@ BOOL TextLineSource::ReadLine(CString& line, ReadFunction read, void* context)
     return TRUE;
 }
 
-// One line of a single-byte file, into line as it stands.
-bool TextLineSource::ReadBytes(CString& line, ReadFunction read, void* context)
+BOOL TextLineSource::ReadLineInPlace(CString& line, LineText& out, ReadFunction read, void* context)
+{
+    out.text = nullptr;
+    if (encoding_ == kTextSingleByte) {
+        if (!ReadBytes(line, read, context, &out))
+            return FALSE;
+        if (out.text)
+            return TRUE;
+        ConvertBytes(line);
+    } else if (!ReadLine(line, read, context)) {
+        return FALSE;
+    }
+    out.text = line.GetString();
+    out.length = static_cast<size_t>(line.GetLength());
+    return TRUE;
+}
+
+// A line of bytes beyond ASCII is UTF-8 or the ANSI code page.
+void TextLineSource::ConvertBytes(CString& line)
+{
+    if (lineAscii_)
+        return;
+    Utf8ToAnsi(line);
+    lineNul_ = true; // not looked for in a converted line
+}
+
+// Hands out the line [start, end) where it stands, when it is ASCII and its
+// line end lies in the buffer as well (a CR at the buffer's end may have its
+// LF behind the next refill): the line end becomes its NUL.
+bool TextLineSource::HandOut(const char* start, const char* end, LineText& out)
+{
+    if (!lineAscii_ || end == buffer_ + end_)
+        return false;
+    const UINT at = static_cast<UINT>(end - buffer_);
+    UINT next = at + 1;
+    if (buffer_[at] == '\r') {
+        if (next == end_)
+            return false;
+        if (buffer_[next] == '\n')
+            ++next;
+    }
+    buffer_[at] = 0;
+    pos_ = next;
+    out.text = start;
+    out.length = static_cast<size_t>(end - start);
+    return true;
+}
+
+// One line of a single-byte file, into line as it stands, or handed out in
+// place through inPlace (when given) where it can be.
+bool TextLineSource::ReadBytes(CString& line, ReadFunction read, void* context, LineText* inPlace)
 {
     bool any = false;
     LineBytes seen;
@@ -177,6 +223,8 @@ bool TextLineSource::ReadBytes(CString& line, ReadFunction read, void* context)
         const char* p = LineEnd(start, stop, seen);
         lineAscii_ = seen.high == 0;
         lineNul_ = seen.nul;
+        if (!any && inPlace && HandOut(start, p, *inPlace))
+            return true;
         // A line that lies whole in the buffer is one copy into the line's
         // storage; one across refills is put together piece by piece.
         if (any)

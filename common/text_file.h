@@ -38,6 +38,15 @@ const UINT kEncodingProbeSize = 512;
 // nothing above U+10FFFF, no cut sequence.
 bool IsStrictUtf8(const unsigned char* bytes, size_t count);
 
+// A line read without a copy: NUL-terminated text of length characters that
+// stays as it is until the next read (or the reader's end). An ASCII line of
+// a single-byte file points into the reader's buffer; any other one into the
+// CString the caller gave.
+struct LineText {
+    const char* text;
+    size_t length;
+};
+
 // The buffer and the line splitting of the reader, apart from the file class
 // it reads through: the file's bytes come from a read function.
 class TextLineSource {
@@ -58,6 +67,9 @@ public:
     // The next line, without its line end, as narrow text in line (whose
     // storage is reused); FALSE at the end of the file.
     BOOL ReadLine(CString& line, ReadFunction read, void* context);
+    // The next line as ReadLine gives it, but handed out in place where it
+    // can be (see LineText); line holds the others.
+    BOOL ReadLineInPlace(CString& line, LineText& out, ReadFunction read, void* context);
 
     TextEncoding Encoding() const { return encoding_; }
     UINT BufferSize() const { return size_; }
@@ -68,7 +80,9 @@ public:
 private:
     bool Fill(ReadFunction read, void* context);
     UINT Take(ReadFunction read, void* context, char* into, UINT count);
-    bool ReadBytes(CString& line, ReadFunction read, void* context);
+    bool ReadBytes(CString& line, ReadFunction read, void* context, LineText* inPlace);
+    bool HandOut(const char* start, const char* end, LineText& out);
+    void ConvertBytes(CString& line);
     bool ReadUnits(ReadFunction read, void* context);
     void WideToNarrow(CString& line, UINT codePage);
     void Utf8ToAnsi(CString& line);
@@ -119,6 +133,8 @@ public:
     // storage is reused from call to call); FALSE at the end of the file.
     // A line longer than the buffer is returned whole.
     BOOL ReadLine(CString& line) { return source_.ReadLine(line, &ReadFrom, this); }
+    // The same line in place where it can be, else in line (see LineText).
+    BOOL ReadLineInPlace(CString& line, LineText& out) { return source_.ReadLineInPlace(line, out, &ReadFrom, this); }
 
     TextEncoding Encoding() const { return source_.Encoding(); }
     // Whether the last line may hold a NUL (false: it holds none).

@@ -51,7 +51,7 @@ void PolygonReader::NewPolygon()
 // ".tn": the text behind the command word, without blanks at either end.
 void PolygonReader::AddText()
 {
-    const char* begin = SkipBlanks(line_, 0) + 3; // behind ".tn"
+    const char* begin = SkipBlanks(text_.text, 0) + 3; // behind ".tn"
     begin = SkipBlanks(begin, 0);
     pending_.emplace_back(begin, static_cast<int>(TrimmedEnd(begin) - begin));
 }
@@ -71,7 +71,7 @@ bool PolygonReader::PlacePoint(Placement placement, uint32_t* result)
         if (firstPoint) {
             defaultPolygonPoints_ = noBreak != 0;
             if (noBreak) {
-                *result = Report(kReadNotPolygonPoint, kTextFirstPointPolygon, SkipBlanks(line_, 0));
+                *result = Report(kReadNotPolygonPoint, kTextFirstPointPolygon, SkipBlanks(text_.text, 0));
                 return false;
             }
         }
@@ -93,7 +93,7 @@ bool PolygonReader::PlacePoint(Placement placement, uint32_t* result)
 bool PolygonReader::UnknownCommand(uint32_t* result)
 {
     if (answer_ != kAnswerNoWarnings) {
-        answer_ = ReportUnknownCommand(path_, d_.lineNumber, line_);
+        answer_ = ReportUnknownCommand(path_, d_.lineNumber, text_.text);
         if (answer_ == kAnswerCancelReading) {
             file_.Close();
             *result = kReadStopped;

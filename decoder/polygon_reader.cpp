@@ -106,13 +106,13 @@ bool PolygonReader::NextLine(uint32_t lastLine)
     for (;;) {
         if (lastLine && d_.lineNumber >= lastLine)
             return false;
-        if (!file_.ReadLine(line_))
+        if (!file_.ReadLineInPlace(line_, text_))
             return false;
         ++d_.lineNumber;
         if (lastLine && d_.lineNumber > lastLine)
             return false;
-        const char* p = SkipBlanks(line_, 0);
-        if ((*p && !d_.comments_.At(p)) || static_cast<int>(std::strlen(line_)) < line_.GetLength())
+        const char* p = SkipBlanks(text_.text, 0);
+        if ((*p && !d_.comments_.At(p)) || (file_.LineMayHoldNul() && std::strlen(text_.text) < text_.length))
             return true;
     }
 }
@@ -120,7 +120,7 @@ bool PolygonReader::NextLine(uint32_t lastLine)
 // A first line that is a drive path ("C:\...") is the polygon's first text.
 bool PolygonReader::TakeTitleLine()
 {
-    const char* begin = SkipBlanks(line_, 0);
+    const char* begin = SkipBlanks(text_.text, 0);
     if (!IsAsciiLetter(begin[0]) || begin[1] != ':' || begin[2] != '\\')
         return false;
     pending_.emplace_back(begin, static_cast<int>(TrimmedEnd(begin) - begin));
@@ -134,18 +134,16 @@ bool PolygonReader::HandleLine(uint32_t* result)
     uint32_t id = 0, error = 0;
     char* stop = nullptr;
     // DecodeLine only reads the line.
-    const char* first = SkipBlanks(line_, 0);
+    const char* first = SkipBlanks(text_.text, 0);
     // A NUL would end the line for the decoder and cut it silently: the
     // line is a bad number at the NUL.
-    const void* nul = file_.LineMayHoldNul()
-                          ? std::memchr(line_.GetString(), 0, static_cast<size_t>(line_.GetLength()))
-                          : nullptr;
+    const void* nul = file_.LineMayHoldNul() ? std::memchr(text_.text, 0, text_.length) : nullptr;
     if (nul) {
         d_.lastError = 4;
         *result = Report(4, kTextBadNumber, static_cast<const char*>(nul));
         return false;
     }
-    d_.DecodeLine(const_cast<char*>(line_.GetString()), &id, nullptr, &stop, &error);
+    d_.DecodeLine(const_cast<char*>(text_.text), &id, nullptr, &stop, &error);
     d_.lastError = error;
     const bool isCommand = *first == '.';
     // The commands that carry point or header values end the reading on a

@@ -65,7 +65,8 @@ private:
     CMVFile<CFile>& file_;
     const char* path_;
     PolygonItemList& items_;
-    CString line_;
+    CString line_;                 // the lines that are not read in place
+    LineText text_{"", 0};         // the current line
     size_t current_ = 0;
     uint32_t pointIndex_ = 0;
     bool defaultPolygonPoints_ = true;

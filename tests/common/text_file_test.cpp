@@ -37,15 +37,21 @@ protected:
         return path;
     }
 
-    // Every line of a file read with a buffer of the given size.
-    Lines ReadAll(const std::string& bytes, UINT bufferSize = kTextFileBufferSize)
+    // Every line of a file read with a buffer of the given size, into a
+    // CString or, with inPlace, where the reader can hand it out.
+    Lines ReadAll(const std::string& bytes, UINT bufferSize = kTextFileBufferSize, bool inPlace = false)
     {
         CMVFile<CFile> file(bufferSize);
         EXPECT_TRUE(file.Open(Write(bytes).c_str(), CFile::modeRead | CFile::shareDenyWrite, FALSE));
         Lines lines;
         CString line;
-        while (file.ReadLine(line))
-            lines.emplace_back(line.GetString(), static_cast<size_t>(line.GetLength()));
+        LineText text{nullptr, 0};
+        while (inPlace ? file.ReadLineInPlace(line, text) : file.ReadLine(line)) {
+            if (!inPlace)
+                text = LineText{line.GetString(), static_cast<size_t>(line.GetLength())};
+            EXPECT_EQ(text.text[text.length], '\0');
+            lines.emplace_back(text.text, text.length);
+        }
         return lines;
     }
 
@@ -123,13 +129,14 @@ TEST_F(TextFileTest, SingleByteLinesConvertOnlyWhenStrictUtf8)
 
 // Whether each line of a file may hold a NUL, read with a buffer of the
 // given size.
-std::vector<bool> MayHoldNul(const std::string& path, UINT bufferSize = kTextFileBufferSize)
+std::vector<bool> MayHoldNul(const std::string& path, UINT bufferSize = kTextFileBufferSize, bool inPlace = false)
 {
     CMVFile<CFile> file(bufferSize);
     EXPECT_TRUE(file.Open(path.c_str(), CFile::modeRead | CFile::shareDenyWrite, FALSE));
     std::vector<bool> flags;
     CString line;
-    while (file.ReadLine(line))
+    LineText text{nullptr, 0};
+    while (inPlace ? file.ReadLineInPlace(line, text) : file.ReadLine(line))
         flags.push_back(file.LineMayHoldNul());
     return flags;
 }
@@ -142,7 +149,9 @@ TEST_F(TextFileTest, TellsWhichLinesMayHoldANul)
     for (size_t at = 0; at <= 17; ++at) {
         const std::string before(at, 'a'), after(17 - at, 'b');
         const std::string text = before + '\0' + after + "\r\nno nul in this line at all\n" + before + '\0' + "\nz";
-        EXPECT_EQ(MayHoldNul(Write(text)), (Flags{true, false, true, false})) << at;
+        const std::string path = Write(text);
+        EXPECT_EQ(MayHoldNul(path), (Flags{true, false, true, false})) << at;
+        EXPECT_EQ(MayHoldNul(path, kTextFileBufferSize, true), (Flags{true, false, true, false})) << at;
     }
     // A NUL in the first part of a line longer than the buffer, and in its last.
     const std::string longLine(40, 'L');
@@ -178,9 +187,33 @@ TEST_F(TextFileTest, LinesAreWholeWhateverTheBufferSize)
     // across a refill somewhere.
     for (UINT size = 1; size <= 40; ++size) {
         EXPECT_EQ(ReadAll(text, size), single) << "buffer " << size;
+        EXPECT_EQ(ReadAll(text, size, true), single) << "in place, buffer " << size;
         EXPECT_EQ(ReadAll(Utf16(wide, false), size), units) << "buffer " << size;
         EXPECT_EQ(ReadAll(Utf16(wide, true), size), units) << "buffer " << size;
     }
+}
+
+// An ASCII line whose line end is in the buffer is handed out where it
+// stands; the others come in the caller's string, converted.
+TEST_F(TextFileTest, AsciiLinesAreHandedOutInPlace)
+{
+    CMVFile<CFile> file;
+    ASSERT_TRUE(file.Open(Write("ab cd\r\n\xC4\x8D\n\nlast").c_str(), kOpenForReading, FALSE));
+    CString line;
+    LineText text{nullptr, 0};
+    ASSERT_TRUE(file.ReadLineInPlace(line, text));
+    EXPECT_EQ(std::string(text.text, text.length), "ab cd");
+    EXPECT_NE(text.text, line.GetString());
+    ASSERT_TRUE(file.ReadLineInPlace(line, text));
+    EXPECT_EQ(text.text, line.GetString());
+    EXPECT_STREQ(text.text, "\xE8");
+    ASSERT_TRUE(file.ReadLineInPlace(line, text));
+    EXPECT_EQ(text.length, 0u);
+    EXPECT_STREQ(text.text, "");
+    ASSERT_TRUE(file.ReadLineInPlace(line, text)); // no line end: not in the buffer's keeping
+    EXPECT_EQ(text.text, line.GetString());
+    EXPECT_STREQ(text.text, "last");
+    EXPECT_FALSE(file.ReadLineInPlace(line, text));
 }
 
 TEST_F(TextFileTest, LineStorageIsReusedAndCallerBufferTakenOver)
