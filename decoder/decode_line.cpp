@@ -101,6 +101,21 @@ void CDecodeTxLine::BeginPointLine()
     ppCount = stCount = ttCount = etCount = rCount = 0;
 }
 
+namespace {
+
+// Whether one of the command's keywords may begin at p: its first character
+// begins one, and its first two (p[1] is read only behind a character that
+// does).
+bool MayBeginKeyword(const DecodeCommand& command, const CTabVelkaMala& table, const char* p)
+{
+    const unsigned first = textkeys::Upper(table, p[0]);
+    if (!command.keywordStarts[first])
+        return false;
+    return command.keywordSingles[first] || command.keywordPairs[KeywordPair(first, textkeys::Upper(table, p[1]))];
+}
+
+} // namespace
+
 // Step by step through the values of the line, from *position. Returns the
 // error code (0 when the line ended, or a comment word ended it).
 uint32_t CDecodeTxLine::DecodeValues(const CTabVelkaMala& table, DecodeCommand& command, const char** position,
@@ -125,8 +140,7 @@ uint32_t CDecodeTxLine::DecodeValues(const CTabVelkaMala& table, DecodeCommand& 
             break;
         const DecodeParam* chosen = nullptr;
         const unsigned start = textkeys::Upper(table, *p);
-        if (static_cast<unsigned char>(*p) >= keywordThreshold && command.keywordStarts[start] &&
-            (command.keywordSingles[start] || command.keywordPairs[KeywordPair(start, textkeys::Upper(table, p[1]))])) {
+        if (static_cast<unsigned char>(*p) >= keywordThreshold && MayBeginKeyword(command, table, p)) {
             const unsigned second = textkeys::Upper(table, p[1]);
             for (const DecodeParam& param : command.params) {
                 const char* after = nullptr;
