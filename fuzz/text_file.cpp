@@ -7,7 +7,8 @@
 // The rest is the file, whatever its encoding mark and line ends.
 //
 // The lines must not depend on the buffer size: the small buffer and the
-// default one give the same lines in the same encoding. A file of ASCII
+// default one give the same lines in the same encoding, read into a string
+// or in place. A file of ASCII
 // bytes without a mark (and without NULs where the encoding is judged)
 // gives its lines as split at CR LF, LF and CR, and the same lines when
 // written as UTF-16 without a mark.
@@ -46,15 +47,25 @@ struct Lines {
     std::vector<std::string> lines;
 };
 
-Lines ReadLines(const std::string& path, UINT bufferSize)
+// Every line, read into a CString or, with inPlace, where the reader can
+// hand it out. Either way a line is terminated, and one said to hold no NUL
+// holds none.
+Lines ReadLines(const std::string& path, UINT bufferSize, bool inPlace = false)
 {
     Lines out;
     CMVFile<CFile> file(bufferSize);
     FuzzRequire(file.Open(path.c_str(), kOpenForReading, FALSE) != FALSE, "the input file does not open");
     out.encoding = file.Encoding();
     CString line;
-    while (file.ReadLine(line))
-        out.lines.emplace_back(line.GetString(), static_cast<size_t>(line.GetLength()));
+    LineText text{nullptr, 0};
+    while (inPlace ? file.ReadLineInPlace(line, text) : file.ReadLine(line)) {
+        if (!inPlace)
+            text = LineText{line.GetString(), static_cast<size_t>(line.GetLength())};
+        FuzzRequire(text.text[text.length] == '\0', "a line is not terminated");
+        FuzzRequire(file.LineMayHoldNul() || !std::memchr(text.text, 0, text.length),
+                    "a line said to hold no NUL holds one");
+        out.lines.emplace_back(text.text, text.length);
+    }
     file.Close();
     return out;
 }
@@ -108,6 +119,9 @@ void CheckReader(const std::string& path, const std::string& content, UINT small
     const Lines whole = ReadLines(path, kTextFileBufferSize);
     FuzzRequire(small.encoding == whole.encoding, "the encoding depends on the buffer size");
     FuzzRequire(small.lines == whole.lines, "the lines depend on the buffer size");
+    FuzzRequire(ReadLines(path, smallBuffer, true).lines == whole.lines &&
+                    ReadLines(path, kTextFileBufferSize, true).lines == whole.lines,
+                "the lines read in place differ");
     FuzzRequire(whole.lines.size() <= content.size(), "more lines than bytes");
     std::vector<std::string> ascii;
     if (SplitAscii(content, ascii)) {
